@@ -1,0 +1,58 @@
+#include "cli/Zeichensatz.h"
+
+#include <iconv.h>
+#include <langinfo.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstring>
+
+namespace dvhost {
+
+namespace {
+
+const char* kModulZeichensatz = "ISO-8859-15";
+
+const char* terminalZeichensatz() {
+  static const char* zeichensatz = [] {
+    std::setlocale(LC_CTYPE, "");
+    return nl_langinfo(CODESET);
+  }();
+  return zeichensatz;
+}
+
+std::string konvertiere(const std::string& text, const char* von, const char* nach) {
+  if (std::strcmp(von, nach) == 0) return text;
+  iconv_t cd = iconv_open(nach, von);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return text;
+  std::string ergebnis;
+  char puffer[256];
+  char* ein = const_cast<char*>(text.data());
+  size_t einRest = text.size();
+  while (einRest > 0) {
+    char* aus = puffer;
+    size_t ausRest = sizeof puffer;
+    size_t r = iconv(cd, &ein, &einRest, &aus, &ausRest);
+    ergebnis.append(puffer, aus - puffer);
+    if (r == static_cast<size_t>(-1) && errno != E2BIG) {
+      // Unconvertible or truncated sequence: mark it and go on with the next byte.
+      ergebnis += '?';
+      ++ein;
+      --einRest;
+    }
+  }
+  iconv_close(cd);
+  return ergebnis;
+}
+
+}  // namespace
+
+std::string zuTerminal(const std::string& latin9) {
+  return konvertiere(latin9, kModulZeichensatz, terminalZeichensatz());
+}
+
+std::string vonTerminal(const std::string& text) {
+  return konvertiere(text, terminalZeichensatz(), kModulZeichensatz);
+}
+
+}  // namespace dvhost
