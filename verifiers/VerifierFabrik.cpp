@@ -1,0 +1,38 @@
+#include <stdexcept>
+
+#include "verifiers/Verifiers.h"
+
+namespace zudadavizu_20_0 {
+
+namespace {
+
+struct Eintrag {
+  const char* typName;
+  IFeldtypVordefiniert& (*verifier)();
+};
+
+// Compared in this order. A null accessor marks a type whose verifier is not built yet.
+const Eintrag kVerifier[] = {
+    {"IDNr", nullptr},
+    {"Steuernummer", nullptr},
+    {"Bundesfinanzamtsnummer", nullptr},
+    {"Laenderkuerzel", nullptr},
+    {"UStIdNr", nullptr},
+    {"Bundessteuernummer", nullptr},
+    {"EMail", nullptr},
+    {"IBAN", nullptr},
+    {"BIC", nullptr},
+    {"DATUM_MMJJ", nullptr},
+    {"DATUM_TTMMJJ", nullptr},
+};
+
+}  // namespace
+
+IFeldtypVordefiniert& verifierFuer(const std::string& typName) {
+  for (const Eintrag& eintrag : kVerifier) {
+    if (typName == eintrag.typName && eintrag.verifier != nullptr) return eintrag.verifier();
+  }
+  throw std::runtime_error("Ungültiger Vordefinierter Typ");
+}
+
+}  // namespace zudadavizu_20_0

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "verifiers/IFeldtypVordefiniert.h"
+
+namespace zudadavizu_20_0 {
+
+// One accessor per predefined field type; each returns its function-local singleton.
+IFeldtypVordefiniert& idNrVerifier();
+IFeldtypVordefiniert& steuernummerVerifier();
+IFeldtypVordefiniert& bundesfinanzamtsnummerVerifier();
+IFeldtypVordefiniert& laenderkuerzelVerifier();
+IFeldtypVordefiniert& ustIdNrVerifier();
+IFeldtypVordefiniert& bundessteuernummerVerifier();
+IFeldtypVordefiniert& eMailVerifier();
+IFeldtypVordefiniert& ibanVerifier();
+IFeldtypVordefiniert& bicVerifier();
+IFeldtypVordefiniert& datumMMJJVerifier();
+IFeldtypVordefiniert& datumTTMMJJVerifier();
+
+}  // namespace zudadavizu_20_0
