@@ -13,15 +13,15 @@ struct Eintrag {
 
 // Compared in this order. A null accessor marks a type whose verifier is not built yet.
 const Eintrag kVerifier[] = {
-    {"IDNr", nullptr},
+    {"IDNr", idNrVerifier},
     {"Steuernummer", nullptr},
     {"Bundesfinanzamtsnummer", nullptr},
     {"Laenderkuerzel", nullptr},
     {"UStIdNr", nullptr},
     {"Bundessteuernummer", nullptr},
     {"EMail", nullptr},
-    {"IBAN", nullptr},
-    {"BIC", nullptr},
+    {"IBAN", ibanVerifier},
+    {"BIC", bicVerifier},
     {"DATUM_MMJJ", nullptr},
     {"DATUM_TTMMJJ", nullptr},
 };

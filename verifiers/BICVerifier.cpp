@@ -1,0 +1,50 @@
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
+#include "verifiers/Verifiers.h"
+#include "verifiers/Zeichenmuster.h"
+
+namespace zudadavizu_20_0 {
+
+namespace {
+
+// The IBAN countries plus the French overseas codes, sorted for the bisection.
+constexpr char BIC_LAENDER[][3] = {
+    "AT", "BE", "BG", "BL", "CH", "CY", "CZ", "DE", "DK", "EE", "ES", "FI", "FR", "GB",
+    "GF", "GI", "GP", "GR", "HR", "HU", "IE", "IS", "IT", "LI", "LT", "LU", "LV", "MC",
+    "MF", "MQ", "MT", "NL", "NO", "PL", "PM", "PT", "RE", "RO", "SE", "SI", "SK", "YT",
+};
+static_assert(std::size(BIC_LAENDER) == 42);
+
+// Bank code, country code (positions 4-5), location, optional branch: 8 or 11 characters.
+const Zeichenmuster& bicAufbau() {
+  static const Zeichenmuster muster("[a-zA-Z]{4}[a-zA-Z]{2}[0-9a-zA-Z]{2}");
+  return muster;
+}
+const Zeichenmuster& bicAufbauMitFiliale() {
+  static const Zeichenmuster muster("[a-zA-Z]{4}[a-zA-Z]{2}[0-9a-zA-Z]{2}[0-9a-zA-Z]{3}");
+  return muster;
+}
+
+class BICVerifier : public NichtKonvertierenderVerifier {
+ public:
+  int verify(const std::string& bic, IDefdatenSteuernummer*) override {
+    if (!bicAufbau().passt(bic) && !bicAufbauMitFiliale().passt(bic)) return 101;
+    const char* code = bic.c_str() + 4;
+    auto ende = std::end(BIC_LAENDER);
+    auto land =
+        std::lower_bound(std::begin(BIC_LAENDER), ende, code,
+                         [](const char* l, const char* c) { return std::strncmp(l, c, 2) < 0; });
+    return land != ende && std::strncmp(*land, code, 2) == 0 ? 0 : 102;
+  }
+};
+
+}  // namespace
+
+IFeldtypVordefiniert& bicVerifier() {
+  static BICVerifier verifier;
+  return verifier;
+}
+
+}  // namespace zudadavizu_20_0

@@ -1,0 +1,47 @@
+#include "verifiers/Verifiers.h"
+#include "verifiers/Zeichenmuster.h"
+
+namespace zudadavizu_20_0 {
+
+namespace {
+
+// Exactly one pair of equal digits among the first ten.
+bool wiederholungsregelErfuellt(const std::string& idNr) {
+  int anzahl[10] = {};
+  int paare = 0;
+  for (int i = 0; i < 10; ++i) paare += anzahl[idNr[i] - '0']++;
+  return paare == 1;
+}
+
+// ISO/IEC 7064 MOD 11,10 over the first ten digits.
+int pruefziffer(const std::string& idNr) {
+  int p = 10;
+  for (int i = 0; i < 10; ++i) {
+    int s = (idNr[i] - '0' + p) % 10;
+    if (s == 0) s = 10;
+    p = (2 * s) % 11;
+  }
+  int c = 11 - p;
+  return c == 10 ? 0 : c;
+}
+
+class IdNrVerifier : public NichtKonvertierenderVerifier {
+ public:
+  // A leading 0 passes; the dispatcher reports it as a test number.
+  int verify(const std::string& idNr, IDefdatenSteuernummer*) override {
+    static const Zeichenmuster elfZiffern("[0-9]{11}");
+    if (idNr.size() != 11) return 703;
+    if (!elfZiffern.passt(idNr)) return 701;
+    if (!wiederholungsregelErfuellt(idNr)) return 702;
+    return pruefziffer(idNr) == idNr[10] - '0' ? 0 : 704;
+  }
+};
+
+}  // namespace
+
+IFeldtypVordefiniert& idNrVerifier() {
+  static IdNrVerifier verifier;
+  return verifier;
+}
+
+}  // namespace zudadavizu_20_0

@@ -1,0 +1,87 @@
+#include "verifiers/Zeichenmuster.h"
+
+#include <stdexcept>
+
+namespace zudadavizu_20_0 {
+
+namespace {
+
+[[noreturn]] void syntaxfehler(const std::string& muster) {
+  throw std::runtime_error("Nicht unterstütztes Zeichenmuster \"" + muster + "\"");
+}
+
+unsigned leseZahl(const std::string& muster, std::size_t& pos) {
+  if (pos >= muster.size() || muster[pos] < '0' || muster[pos] > '9') syntaxfehler(muster);
+  unsigned zahl = 0;
+  while (pos < muster.size() && muster[pos] >= '0' && muster[pos] <= '9') {
+    zahl = zahl * 10 + static_cast<unsigned>(muster[pos++] - '0');
+    if (zahl > 1000) syntaxfehler(muster);
+  }
+  return zahl;
+}
+
+bool istSonderzeichen(char c) {
+  return c == '(' || c == ')' || c == '|' || c == '*' || c == '+' || c == '?' || c == '.' ||
+         c == '^' || c == '$' || c == '\\' || c == '{' || c == '}' || c == ']';
+}
+
+}  // namespace
+
+Zeichenmuster::Zeichenmuster(const std::string& muster) {
+  std::size_t pos = 0;
+  while (pos < muster.size()) {
+    Teil teil{{}, 1, 1};
+    if (muster[pos] == '[') {
+      ++pos;
+      while (pos < muster.size() && muster[pos] != ']') {
+        unsigned char von = static_cast<unsigned char>(muster[pos]);
+        unsigned char bis = von;
+        if (von == '\\' || von == '^' || von == '[') syntaxfehler(muster);
+        if (pos + 2 < muster.size() && muster[pos + 1] == '-' && muster[pos + 2] != ']') {
+          bis = static_cast<unsigned char>(muster[pos + 2]);
+          pos += 2;
+        }
+        if (bis < von) syntaxfehler(muster);
+        for (unsigned c = von; c <= bis; ++c) teil.klasse.set(c);
+        ++pos;
+      }
+      if (pos >= muster.size() || teil.klasse.none()) syntaxfehler(muster);
+      ++pos;
+    } else if (istSonderzeichen(muster[pos])) {
+      syntaxfehler(muster);
+    } else {
+      teil.klasse.set(static_cast<unsigned char>(muster[pos++]));
+    }
+    if (pos < muster.size() && muster[pos] == '{') {
+      ++pos;
+      teil.min = teil.max = leseZahl(muster, pos);
+      if (pos < muster.size() && muster[pos] == ',') {
+        ++pos;
+        teil.max = leseZahl(muster, pos);
+      }
+      if (pos >= muster.size() || muster[pos] != '}' || teil.max < teil.min) syntaxfehler(muster);
+      ++pos;
+    }
+    teile_.push_back(teil);
+  }
+}
+
+bool Zeichenmuster::passt(const std::string& text) const { return passtAb(text, 0, 0); }
+
+// Greedy with backtracking over the variable quantifiers; the tables have at most one.
+bool Zeichenmuster::passtAb(const std::string& text, std::size_t teil, std::size_t pos) const {
+  if (teil == teile_.size()) return pos == text.size();
+  const Teil& t = teile_[teil];
+  std::size_t anzahl = 0;
+  while (anzahl < t.max && pos + anzahl < text.size() &&
+         t.klasse.test(static_cast<unsigned char>(text[pos + anzahl]))) {
+    ++anzahl;
+  }
+  for (;; --anzahl) {
+    if (anzahl < t.min) return false;
+    if (passtAb(text, teil + 1, pos + anzahl)) return true;
+    if (anzahl == 0) return false;
+  }
+}
+
+}  // namespace zudadavizu_20_0
