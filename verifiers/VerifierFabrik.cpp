@@ -16,14 +16,14 @@ const Eintrag kVerifier[] = {
     {"IDNr", idNrVerifier},
     {"Steuernummer", nullptr},
     {"Bundesfinanzamtsnummer", nullptr},
-    {"Laenderkuerzel", nullptr},
-    {"UStIdNr", nullptr},
+    {"Laenderkuerzel", laenderkuerzelVerifier},
+    {"UStIdNr", ustIdNrVerifier},
     {"Bundessteuernummer", nullptr},
-    {"EMail", nullptr},
+    {"EMail", eMailVerifier},
     {"IBAN", ibanVerifier},
     {"BIC", bicVerifier},
-    {"DATUM_MMJJ", nullptr},
-    {"DATUM_TTMMJJ", nullptr},
+    {"DATUM_MMJJ", datumMMJJVerifier},
+    {"DATUM_TTMMJJ", datumTTMMJJVerifier},
 };
 
 }  // namespace
