@@ -1,0 +1,99 @@
+#include "rules/FeldtypRegistry.h"
+
+#include <iterator>
+#include <stdexcept>
+
+#include "rules/Fehlermeldung.h"
+#include "rules/IFeldtypVordefiniertFehlerIds.h"
+
+namespace zudadavizu_20_0 {
+
+namespace {
+
+using Ids = IFeldtypVordefiniertFehlerIds;
+
+struct Schluessel {
+  const char* feldtyp;
+  const std::string* fehlerSchluessel;
+  bool ohneVast;  // skipped in vastModus: the VAST side has no tax office data
+};
+
+const Schluessel SCHLUESSEL[] = {
+    {"EMail", &Ids::UNGUELTIGE_EMAIL, false},
+    {"BIC", &Ids::UNGUELTIGE_BIC, false},
+    {"IBAN", &Ids::UNGUELTIGE_IBAN, false},
+    {"DATUM_MMJJ", &Ids::UNGUELTIGES_DATUM_MMJJ, false},
+    {"DATUM_TTMMJJ", &Ids::UNGUELTIGES_DATUM_TTMMJJ, false},
+    {"IDNr", &Ids::UNGUELTIGE_ID_NUMMER, false},
+    {"UStIdNr", &Ids::UNGUELTIGE_UST_ID_NR, false},
+    {"Steuernummer", &Ids::UNGUELTIGE_STEUERNUMMER, true},
+    {"Bundesfinanzamtsnummer", &Ids::UNGUELTIGE_BUNDESFINANZAMTSNUMMER, true},
+    {"Laenderkuerzel", &Ids::UNGUELTIGES_LAENDERKUERZEL, true},
+    {"Bundessteuernummer", &Ids::UNGUELTIGE_BUNDESSTEUERNUMMER, true},
+};
+
+const Schluessel* eintragFuer(const std::string& feldtyp) {
+  for (const Schluessel& eintrag : SCHLUESSEL) {
+    if (feldtyp == eintrag.feldtyp) return &eintrag;
+  }
+  return nullptr;
+}
+
+bool istFehlermeldung(const std::string& meldung) { return !meldung.empty() && meldung != "null"; }
+
+const char* const TEST_ID_VORLAGE =
+    "Feld '$%1$' ist eine Test-Identifikationsnummer und nur für den Testbetrieb zugelassen.";
+
+}  // namespace
+
+const std::string& FeldtypRegistry::getFehlerSchluessel() const {
+  const Schluessel* eintrag = eintragFuer(feldtypName_);
+  if (eintrag == nullptr) throw std::runtime_error("FeldtypName nicht untersützt!");
+  return *eintrag->fehlerSchluessel;
+}
+
+bool FeldtypRegistry::istSteuernummerTyp() const {
+  return feldtypName_ == "Steuernummer" || feldtypName_ == "Bundessteuernummer";
+}
+
+PruefResultat& FeldtypRegistry::pruefe(PruefResultat& out, const Pruefkontext& kontext) const {
+  IFeldtypVordefiniert& verifier = verifierFuer(feldtypName_);
+  if (kontext.vastModus) {
+    const Schluessel* eintrag = eintragFuer(feldtypName_);
+    if (eintrag != nullptr && eintrag->ohneVast) {
+      out = {0, 0, 0};
+      return out;
+    }
+  }
+  // The value is copied only when a conversion replaces it.
+  const std::string* wert = &kontext.wert;
+  KonvertierungsErgebnis konvertiert;
+  if (istSteuernummerTyp() && kontext.darstellung != nullptr &&
+      kontext.darstellung->istKonvertiereSteuernummer()) {
+    konvertiert = verifier.convert(kontext.wert, kontext.defdaten);
+    if (istFehlermeldung(konvertiert.second)) {
+      out = {0, meldeFehler(getFehlerSchluessel(), konvertiert.second, kontext), 0};
+      return out;
+    }
+    wert = &konvertiert.first;
+  }
+  out = {verifier.verify(*wert, kontext.defdaten), 1, 1};
+  if (out.fehlerId == 0 && feldtypName_ == "IDNr" && !wert->empty() && (*wert)[0] == '0') {
+    out = {0, meldeFehler(Ids::TEST_ID_NUMMER, TEST_ID_VORLAGE, kontext), 0};
+  }
+  return out;
+}
+
+KonvertierungsErgebnis FeldtypRegistry::konvertiere(const std::string& wert,
+                                                    const Darstellung& darstellung,
+                                                    bool rueckwaerts,
+                                                    IDefdatenSteuernummer* defdaten) const {
+  if (wert.empty()) return {wert, "Wert mit der Länge 0 wird nicht konvertiert."};
+  if (!istSteuernummerTyp() || !darstellung.istKonvertiereSteuernummer()) {
+    return {wert, std::string()};
+  }
+  IFeldtypVordefiniert& verifier = verifierFuer(feldtypName_);
+  return rueckwaerts ? verifier.convertBack(wert, defdaten) : verifier.convert(wert, defdaten);
+}
+
+}  // namespace zudadavizu_20_0
