@@ -1,8 +1,56 @@
 #include "errortexts/PlausiFehlertexte.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include "errortexts/FehlertextEintrag.h"
+
 namespace vesk::divideVira {
 
-// Placeholder until the plausibility table lands.
-std::string plausiFehlertext(int) { return std::string(); }
+namespace {
+
+// The two search strings, built once at load.
+const std::string QUOTE_ENTITAET = "&quote;";
+const std::string ZEILENUMBRUCH = "<br>";
+
+}  // namespace
+
+// One left-to-right pass gives the same result as replacing all "&quote;" first
+// and then all "<br>": the two patterns share no character and neither
+// replacement character occurs in either pattern, so no match of one can
+// overlap a match of the other or be created by a replacement.
+std::string ersetzeMarkierungen(const char* text) {
+  const char* treffer = std::strpbrk(text, "&<");
+  if (treffer == nullptr) return std::string(text);
+  std::string ergebnis;
+  ergebnis.reserve(std::strlen(text));
+  const char* rest = text;
+  while (treffer != nullptr) {
+    ergebnis.append(rest, treffer);
+    if (std::strncmp(treffer, QUOTE_ENTITAET.c_str(), QUOTE_ENTITAET.size()) == 0) {
+      ergebnis += '"';
+      rest = treffer + QUOTE_ENTITAET.size();
+    } else if (std::strncmp(treffer, ZEILENUMBRUCH.c_str(), ZEILENUMBRUCH.size()) == 0) {
+      ergebnis += '\n';
+      rest = treffer + ZEILENUMBRUCH.size();
+    } else {
+      ergebnis += *treffer;
+      rest = treffer + 1;
+    }
+    treffer = std::strpbrk(rest, "&<");
+  }
+  ergebnis.append(rest);
+  return ergebnis;
+}
+
+std::string plausiFehlertext(int nummer) {
+  const FehlertextEintrag* anfang = PLAUSI_FEHLERTEXTE;
+  const FehlertextEintrag* ende = anfang + PLAUSI_FEHLERTEXTE_ANZAHL;
+  const FehlertextEintrag* eintrag =
+      std::lower_bound(anfang, ende, nummer,
+                       [](const FehlertextEintrag& e, int gesucht) { return e.code < gesucht; });
+  if (eintrag == ende || eintrag->code != nummer) return std::string();
+  return ersetzeMarkierungen(eintrag->text);
+}
 
 }  // namespace vesk::divideVira
