@@ -1,6 +1,8 @@
 #include "schema/SchemaValidationService.h"
 
 #include "plugin/ServiceBasis.h"
+#include "schema/VeskEntityResolver.h"
+#include "schema/XmlValidierung.h"
 
 namespace PLUGIN_NAMESPACE {
 
@@ -15,8 +17,13 @@ class SchemaValidationService : public vesk::divideVira::ServiceBasis<ISchemaVal
   // Availability is the host's to decide; a null context is a host error.
   bool isAvailable() override { return kontext_->isAvailable(); }
 
-  // Placeholder until the schemas land.
-  int validate(IServiceInput&) override { return 610301001; }
+  // The parser reads the host's text in place; it must not change during the call.
+  int validate(IServiceInput& input) override {
+    const std::string& xml = input.getXml();
+    const auto resolver = erzeugeVeskEntityResolver();
+    return validateXml(xml.data(), xml.size(), std::string(kRootSchemaSystemId), *resolver,
+                       logger_);
+  }
 };
 
 }  // namespace

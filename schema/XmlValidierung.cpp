@@ -1,0 +1,168 @@
+#include "schema/XmlValidierung.h"
+
+#include <xercesc/framework/MemBufInputSource.hpp>
+#include <xercesc/sax/ErrorHandler.hpp>
+#include <xercesc/sax/SAXParseException.hpp>
+#include <xercesc/sax2/SAX2XMLReader.hpp>
+#include <xercesc/sax2/XMLReaderFactory.hpp>
+#include <xercesc/util/OutOfMemoryException.hpp>
+#include <xercesc/util/SecurityManager.hpp>
+#include <xercesc/util/XMLUni.hpp>
+
+#include <memory>
+#include <sstream>
+
+#include "schema/EntityResolverException.h"
+#include "xml/XStr.h"
+#include "xml/XmlEncodingHandler.h"
+#include "xml/XmlPlattform.h"
+
+namespace vesk::wex2 {
+
+namespace {
+
+using vesk::plugin2::iface::IPluginLogger;
+using vesk::util::xml::StrX;
+
+// Writes one line per error and fatal error and remembers that it saw them.
+class ErrorHandler : public xercesc::ErrorHandler {
+ public:
+  explicit ErrorHandler(IPluginLogger* logger) : logger_(logger) {}
+  void warning(const xercesc::SAXParseException&) override {}
+  void error(const xercesc::SAXParseException& e) override {
+    melde(e);
+    errorSeen_ = true;
+  }
+  void fatalError(const xercesc::SAXParseException& e) override {
+    melde(e);
+    errorSeen_ = true;
+    fatalSeen_ = true;
+  }
+  // The flags deliberately survive a reset: they describe the whole call.
+  void resetErrors() override {}
+
+  bool errorSeen() const { return errorSeen_; }
+  bool fatalSeen() const { return fatalSeen_; }
+
+ private:
+  void melde(const xercesc::SAXParseException& e) const {
+    if (logger_ == nullptr || !logger_->isEnabled()) return;
+    std::ostringstream zeile;
+    zeile << "FEHLER: " << "XML-Eingabedaten in Zeile " << e.getLineNumber() << " in Spalte "
+          << e.getColumnNumber() << ": '" << StrX(e.getMessage(), StrX::nachsichtig).text()
+          << "'";
+    logger_->log(zeile.str());
+  }
+
+  bool errorSeen_ = false;
+  bool fatalSeen_ = false;
+  IPluginLogger* logger_;
+};
+
+}  // namespace
+
+}  // namespace vesk::wex2
+
+namespace PLUGIN_NAMESPACE {
+
+namespace {
+
+using namespace xercesc;
+using vesk::plugin2::iface::IPluginLogger;
+using vesk::util::xml::StrX;
+using vesk::util::xml::XmlEncodingHandler;
+using vesk::util::xml::XStr;
+
+// Takes the encoding handler off the reader however validateXml is left.
+class AdvDocHandlerGuard {
+ public:
+  AdvDocHandlerGuard(SAX2XMLReader& reader, XmlEncodingHandler& handler)
+      : reader_(reader), handler_(handler) {}
+  ~AdvDocHandlerGuard() { reader_.removeAdvDocHandler(&handler_); }
+  AdvDocHandlerGuard(const AdvDocHandlerGuard&) = delete;
+  AdvDocHandlerGuard& operator=(const AdvDocHandlerGuard&) = delete;
+
+ private:
+  SAX2XMLReader& reader_;
+  XmlEncodingHandler& handler_;
+};
+
+void protokolliere(IPluginLogger* logger, const std::string& text) {
+  if (logger != nullptr && logger->isEnabled()) {
+    logger->log("FEHLER: " + std::string("Fehler beim Validieren der XML-Eingabedaten: ") + text);
+  }
+}
+
+std::string ausnahmeText(const InputSource& quelle, const XMLCh* meldung) {
+  return "An error occurred in '" + StrX(quelle.getSystemId(), StrX::streng).text() +
+         "'! Exception message: " + StrX(meldung, StrX::nachsichtig).text();
+}
+
+struct ReaderLoescher {
+  void operator()(SAX2XMLReader* reader) const { delete reader; }
+};
+
+}  // namespace
+
+int validateXml(const char* daten, std::size_t laenge, const std::string& schemaSystemId,
+                EntityResolver& resolver, IPluginLogger* logger) {
+  vesk::util::xml::xmlPlattform();
+  MemBufInputSource quelle(reinterpret_cast<const XMLByte*>(daten), laenge, u"Eingabe XML-Daten",
+                           false);
+  quelle.setEncoding(u"ISO-8859-15");
+  SecurityManager sicherheit;  // default limit: 50,000 entity expansions
+  std::unique_ptr<SAX2XMLReader, ReaderLoescher> reader(
+      XMLReaderFactory::createXMLReader(XMLPlatformUtils::fgMemoryManager, nullptr));
+  reader->setEntityResolver(&resolver);
+  reader->setFeature(XMLUni::fgSAX2CoreValidation, true);
+  reader->setFeature(XMLUni::fgXercesDynamic, false);
+  reader->setFeature(XMLUni::fgXercesCacheGrammarFromParse, true);
+  reader->setFeature(XMLUni::fgSAX2CoreNameSpaces, true);
+  reader->setFeature(XMLUni::fgXercesSchema, true);
+  reader->setFeature(XMLUni::fgXercesSchemaFullChecking, true);
+  reader->setFeature(XMLUni::fgSAX2CoreNameSpacePrefixes, false);
+  reader->setFeature(XMLUni::fgXercesUseCachedGrammarInParse, true);
+  reader->setFeature(XMLUni::fgXercesLoadSchema, false);
+  // What the resolver answers with null stays unresolved: the library would
+  // otherwise open files and URLs itself. Entity expansion is capped as well.
+  reader->setFeature(XMLUni::fgXercesDisableDefaultEntityResolution, true);
+  reader->setProperty(XMLUni::fgXercesSecurityManager, &sicherheit);
+
+  vesk::wex2::ErrorHandler fehler(logger);
+  reader->setErrorHandler(&fehler);
+  XmlEncodingHandler encoding(vesk::util::xml::kLatin9);
+  reader->installAdvDocHandler(&encoding);
+  AdvDocHandlerGuard guard(*reader, encoding);
+
+  try {
+    reader->loadGrammar(XStr(schemaSystemId).unicodeForm(), Grammar::SchemaGrammarType, true);
+    reader->parse(quelle);
+  } catch (const OutOfMemoryException&) {
+    throw vesk::util::xml::SpeicherMangel();
+  } catch (const vesk::util::xml::WrongEncodingException&) {
+    protokolliere(logger, "Encoding der XML-Daten entspricht nicht ISO-8859-15");
+    return 610301108;
+  } catch (const XMLException& e) {
+    protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
+    return 610301200;
+  } catch (const SAXParseException& e) {
+    protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
+    return 610301200;
+  } catch (const vesk::wex2::EntityResolverException& e) {
+    protokolliere(logger, e.what());
+    return 610301201;
+  }
+
+  if (!encoding.encodingDeclared()) {
+    if (logger != nullptr && logger->isEnabled()) {
+      logger->log("FEHLER: " + std::string("Es wurde keine XML-Praeambel mit Encoding-"
+                                           "Spezifikation in den XML-Daten gefunden"));
+    }
+    return 610301108;
+  }
+  if (fehler.fatalSeen()) return 610301006;
+  if (fehler.errorSeen()) return 610301200;
+  return 0;
+}
+
+}  // namespace PLUGIN_NAMESPACE
