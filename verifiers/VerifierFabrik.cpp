@@ -14,11 +14,11 @@ struct Eintrag {
 // Compared in this order. A null accessor marks a type whose verifier is not built yet.
 const Eintrag kVerifier[] = {
     {"IDNr", idNrVerifier},
-    {"Steuernummer", nullptr},
-    {"Bundesfinanzamtsnummer", nullptr},
+    {"Steuernummer", steuernummerVerifier},
+    {"Bundesfinanzamtsnummer", bundesfinanzamtsnummerVerifier},
     {"Laenderkuerzel", laenderkuerzelVerifier},
     {"UStIdNr", ustIdNrVerifier},
-    {"Bundessteuernummer", nullptr},
+    {"Bundessteuernummer", bundessteuernummerVerifier},
     {"EMail", eMailVerifier},
     {"IBAN", ibanVerifier},
     {"BIC", bicVerifier},

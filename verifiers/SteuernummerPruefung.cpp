@@ -1,0 +1,88 @@
+#include "verifiers/SteuernummerPruefung.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "verifiers/MusterCache.h"
+#include "verifiers/Pruefziffernverfahren.h"
+#include "verifiers/SteuernummerAusnahmen.h"
+
+namespace zudadavizu_20_0 {
+
+namespace {
+
+constexpr std::size_t kBezirkBeginn = 5;
+constexpr std::size_t kPruefzifferPosition = 12;
+
+MusterCache& negativmusterCache() {
+  static MusterCache cache;
+  return cache;
+}
+
+bool trifftNegativmuster(const std::string& wert, IDefdatenSteuernummer& defdaten, int land) {
+  for (const auto& paar : defdaten.getNegativmuster(land)) {
+    const std::string& muster = paar.first;
+    const Regex* kompiliert = nullptr;
+    try {
+      kompiliert = &negativmusterCache().hole(muster);
+    } catch (const boost::xpressive::regex_error&) {
+      throw UngueltigesNegativmuster(muster);
+    }
+    if (passtGanz(wert, *kompiliert)) return true;
+  }
+  return false;
+}
+
+bool pruefzifferPasst(const std::string& wert, const IPruefziffernverfahrenDefinition& definition) {
+  const std::vector<int>& faktoren = definition.getFaktoren();
+  if (faktoren.size() != 12) throw FalscheFaktorenanzahl();
+  const int pruefziffer = wert[kPruefzifferPosition] - '0';
+  const std::string& verfahren = definition.getVerfahren();
+  if (verfahren == "11er-Verfahren") return elferVerfahren(wert, faktoren, pruefziffer);
+  if (verfahren == "2er-Verfahren") {
+    return zweierVerfahren(wert, faktoren, definition.getSummanden(), pruefziffer);
+  }
+  if (verfahren == "modifiziertes 11er-Verfahren") {
+    return modifiziertesElferVerfahren(wert, faktoren, pruefziffer);
+  }
+  if (verfahren == "11er-Verfahren-NRW") return elferVerfahrenNrw(wert, faktoren, pruefziffer);
+  return false;
+}
+
+}  // namespace
+
+void leseZahl(const char* von, const char* bis, int& ziel) {
+  if (von == bis) return;
+  long long zahl = 0;
+  for (const char* p = von; p != bis; ++p) {
+    if (*p < '0' || *p > '9') return;
+    zahl = zahl * 10 + (*p - '0');
+    if (zahl > INT_MAX) return;
+  }
+  ziel = static_cast<int>(zahl);
+}
+
+int pruefeSteuernummerKern(const std::string& wert, IDefdatenSteuernummer& defdaten,
+                           bool musterPasst, int buFaNummer, bool finanzamtBekannt) {
+  if (!musterPasst) return kSteuernummerMusterFalsch;
+  if (!finanzamtBekannt) return kSteuernummerFinanzamtUnbekannt;
+  // Both patterns admit exactly 13 digits, so the Land key is the first two.
+  const int land = (wert[0] - '0') * 10 + (wert[1] - '0');
+
+  // A negative count reads to the end, as a substring of that length would.
+  const std::size_t stellenBezirk =
+      static_cast<std::size_t>(defdaten.getFormatierung(land).getAnzahlStellenBezirk());
+  const std::size_t bezirkEnde =
+      kBezirkBeginn + std::min(stellenBezirk, wert.size() - kBezirkBeginn);
+  int bezirk = -1;
+  leseZahl(wert.data() + kBezirkBeginn, wert.data() + bezirkEnde, bezirk);
+  if (bezirk == 0) return kSteuernummerBezirkNull;
+
+  if (trifftNegativmuster(wert, defdaten, land)) return kSteuernummerNegativmuster;
+
+  const IPruefziffernverfahrenDefinition& definition =
+      defdaten.getPruefziffernverfahrenDefinition(land, buFaNummer, bezirk);
+  return pruefzifferPasst(wert, definition) ? 0 : kSteuernummerPruefzifferFalsch;
+}
+
+}  // namespace zudadavizu_20_0
