@@ -2,7 +2,9 @@
 
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/sax/ErrorHandler.hpp>
+#include <xercesc/sax/Locator.hpp>
 #include <xercesc/sax/SAXParseException.hpp>
+#include <xercesc/sax2/DefaultHandler.hpp>
 #include <xercesc/sax2/SAX2XMLReader.hpp>
 #include <xercesc/sax2/XMLReaderFactory.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
@@ -98,6 +100,31 @@ std::string ausnahmeText(const InputSource& quelle, const XMLCh* meldung) {
          "'! Exception message: " + StrX(meldung, StrX::nachsichtig).text();
 }
 
+// The parser looks up namespace prefixes through every open element, so deep
+// nesting costs quadratic time; no transfer document comes near this depth.
+constexpr int kMaxTiefe = 2000;
+
+// Ends the parse with a SAXParseException once elements nest deeper than kMaxTiefe.
+class TiefenBegrenzer : public DefaultHandler {
+ public:
+  void setDocumentLocator(const Locator* const locator) override { locator_ = locator; }
+  void startElement(const XMLCh* const, const XMLCh* const, const XMLCh* const,
+                    const Attributes&) override {
+    if (++tiefe_ > kMaxTiefe) {
+      static const XStr meldung("Elemente sind tiefer als " + std::to_string(kMaxTiefe) +
+                                " Ebenen verschachtelt");
+      throw SAXParseException(meldung.unicodeForm(), *locator_);
+    }
+  }
+  void endElement(const XMLCh* const, const XMLCh* const, const XMLCh* const) override {
+    --tiefe_;
+  }
+
+ private:
+  const Locator* locator_ = nullptr;
+  int tiefe_ = 0;
+};
+
 struct ReaderLoescher {
   void operator()(SAX2XMLReader* reader) const { delete reader; }
 };
@@ -130,6 +157,8 @@ int validateXml(const char* daten, std::size_t laenge, const std::string& schema
 
   vesk::wex2::ErrorHandler fehler(logger);
   reader->setErrorHandler(&fehler);
+  TiefenBegrenzer tiefe;
+  reader->setContentHandler(&tiefe);
   XmlEncodingHandler encoding(vesk::util::xml::kLatin9);
   reader->installAdvDocHandler(&encoding);
   AdvDocHandlerGuard guard(*reader, encoding);
