@@ -1,17 +1,25 @@
-#include <stdexcept>
-
+#include "taxnumber/Ausnahmen.h"
+#include "taxnumber/FadatDefinitionen.h"
+#include "taxnumber/Negativmuster.h"
 #include "taxoffice/FinanzamtsdatenService.h"
+#include "taxoffice/Finanzamtstabellen.h"
 
 namespace vesk::divideVira {
 
-// Placeholders until the per-Land definitions land.
-plugin2::iface::IVeskFormatierung* FinanzamtsdatenService::holeFormatierung(int) {
-  throw std::runtime_error("Bundesland existiert nicht.");
+plugin2::iface::IVeskFormatierung* FinanzamtsdatenService::holeFormatierung(int landNummer) {
+  return fadat::erzeugeFormatierung(landNummer);
 }
+
 plugin2::iface::IVeskPruefziffernverfahrenDefinition*
-FinanzamtsdatenService::holePruefziffernverfahrenDefinition(int, int, int) {
-  throw std::runtime_error("Bundesland existiert nicht.");
+FinanzamtsdatenService::holePruefziffernverfahrenDefinition(int landNummer, int buFaNummer,
+                                                            int bezirk) {
+  return fadat::erzeugePruefziffernverfahrenDefinition(landNummer, buFaNummer, bezirk);
 }
-plugin2::iface::Negativmuster FinanzamtsdatenService::holeNegativmuster(int) { return {}; }
+
+plugin2::iface::Negativmuster FinanzamtsdatenService::holeNegativmuster(int landNummer) {
+  const std::string kuerzel = divideVira::holeBundeslandKuerzel(landNummer);
+  if (kuerzel.empty()) throw KeinBundeslandkuerzel(landNummer);
+  return negativmusterFuerKuerzel(kuerzel);
+}
 
 }  // namespace vesk::divideVira

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "rules/IDefdatenSteuernummer.h"
+#include "taxnumber/RegelDefinitionen.h"
+#include "taxoffice/FinanzamtAdresseImpl.h"
+#include "veskplugin2/IFinanzamtsdatenService.h"
+
+namespace vesk::wex2 {
+
+// The tax number definitions for the rules library, read through the tax office data
+// service for one service call. Each operation refills its own member and returns a
+// reference to it, valid until the same operation is called again or the object dies.
+// Exceptions of the service pass through.
+class DefdatenSteuernummerImpl : public zudadavizu_20_0::IDefdatenSteuernummer {
+ public:
+  // The service is borrowed and must outlive this object.
+  explicit DefdatenSteuernummerImpl(plugin2::iface::IFinanzamtsdatenService* service)
+      : service_(service) {}
+
+  const zudadavizu_20_0::IFormatierung& getFormatierung(int bundeslandnummer) override;
+  bool existiertFinanzamt(int bufanummer) override;
+  const zudadavizu_20_0::IPruefziffernverfahrenDefinition& getPruefziffernverfahrenDefinition(
+      int bundeslandnummer, int bufanummer, int bezirk) override;
+  const zudadavizu_20_0::IFinanzamtAdresse& getFinanzamtAdresse(int bufanummer) override;
+  std::string getBundeslandKuerzel(int bundeslandnummer) override;
+  const plugin2::iface::Negativmuster& getNegativmuster(int bundeslandnummer) override;
+  bool istBundeslandKuerzel(const std::string& kuerzel) override;
+
+ private:
+  plugin2::iface::IFinanzamtsdatenService* service_;
+  plugin2::iface::Negativmuster negativmuster_;
+  FormatierungImpl formatierung_;
+  FinanzamtAdresseImpl adresse_;
+  PruefziffernverfahrenDefinitionImpl verfahren_;
+};
+
+}  // namespace vesk::wex2
