@@ -1,7 +1,7 @@
 #include <algorithm>
-#include <cstring>
 #include <iterator>
 
+#include "verifiers/Laendercode.h"
 #include "verifiers/Verifiers.h"
 #include "verifiers/Zeichenmuster.h"
 
@@ -33,10 +33,8 @@ class BICVerifier : public NichtKonvertierenderVerifier {
     if (!bicAufbau().passt(bic) && !bicAufbauMitFiliale().passt(bic)) return 101;
     const char* code = bic.c_str() + 4;
     auto ende = std::end(BIC_LAENDER);
-    auto land =
-        std::lower_bound(std::begin(BIC_LAENDER), ende, code,
-                         [](const char* l, const char* c) { return std::strncmp(l, c, 2) < 0; });
-    return land != ende && std::strncmp(*land, code, 2) == 0 ? 0 : 102;
+    auto land = std::lower_bound(std::begin(BIC_LAENDER), ende, code, laendercodeVor);
+    return land != ende && laendercodeGleich(*land, code) ? 0 : 102;
   }
 };
 

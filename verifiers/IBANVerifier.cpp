@@ -1,7 +1,8 @@
 #include <algorithm>
-#include <cstring>
+#include <cstdint>
 #include <iterator>
 
+#include "verifiers/Laendercode.h"
 #include "verifiers/Verifiers.h"
 #include "verifiers/Zeichenmuster.h"
 
@@ -62,17 +63,36 @@ int zeichenwert(char c) {
   return -1;
 }
 
-// ISO 7064 MOD 97-10 over the account part followed by country code and check digits.
-// The decimal number (letters written as 10..35) is reduced piece by piece, one
-// character's digits at a time, so no intermediate exceeds 96 * 100 + 35.
+// Adds the digits of one IBAN character to the running number; false for a character
+// that has no value.
+bool haengeAn(char c, std::uint64_t& zahl) {
+  int wert = zeichenwert(c);
+  if (wert < 0) return false;
+  zahl = zahl * (wert < 10 ? 10 : 100) + static_cast<std::uint64_t>(wert);
+  return true;
+}
+
+// ISO 7064 MOD 97-10 over the account part followed by country code and check digits,
+// letters written as 10..35. The decimal number is reduced in pieces of up to seven
+// characters (at most 14 digits after a remainder below 97, far inside 64 bits).
 bool pruefzifferStimmt(const std::string& iban) {
-  int rest = 0;
-  for (std::size_t i = 0; i < iban.size(); ++i) {
-    int wert = zeichenwert(iban[(i + 4) % iban.size()]);
-    if (wert < 0) return false;
-    rest = (rest * (wert < 10 ? 10 : 100) + wert) % 97;
+  std::uint64_t zahl = 0;
+  int imStueck = 0;
+  auto nimm = [&](char c) {
+    if (!haengeAn(c, zahl)) return false;
+    if (++imStueck == 7) {
+      zahl %= 97;
+      imStueck = 0;
+    }
+    return true;
+  };
+  for (std::size_t i = 4; i < iban.size(); ++i) {
+    if (!nimm(iban[i])) return false;
   }
-  return rest == 1;
+  for (std::size_t i = 0; i < 4; ++i) {
+    if (!nimm(iban[i])) return false;
+  }
+  return zahl % 97 == 1;
 }
 
 class IBANVerifier : public NichtKonvertierenderVerifier {
@@ -88,8 +108,8 @@ class IBANVerifier : public NichtKonvertierenderVerifier {
     const Land* ende = IBAN_LAENDER + ANZAHL_LAENDER;
     const Land* land = std::lower_bound(
         IBAN_LAENDER, ende, iban.c_str(),
-        [](const Land& l, const char* code) { return std::strncmp(l.code, code, 2) < 0; });
-    if (land == ende || std::strncmp(land->code, iban.c_str(), 2) != 0) return 602;
+        [](const Land& l, const char* code) { return laendercodeVor(l.code, code); });
+    if (land == ende || !laendercodeGleich(land->code, iban.c_str())) return 602;
     if (!laenderMuster_[static_cast<std::size_t>(land - IBAN_LAENDER)].passt(iban)) return 603;
     if (!pruefzifferStimmt(iban)) return 604;
     return 0;

@@ -68,20 +68,25 @@ Zeichenmuster::Zeichenmuster(const std::string& muster) {
 
 bool Zeichenmuster::passt(const std::string& text) const { return passtAb(text, 0, 0); }
 
-// Greedy with backtracking over the variable quantifiers; the tables have at most one.
+// Fixed quantifiers are walked in a loop; only a variable one (the tables have at most
+// one) tries its lengths from the longest down.
 bool Zeichenmuster::passtAb(const std::string& text, std::size_t teil, std::size_t pos) const {
-  if (teil == teile_.size()) return pos == text.size();
-  const Teil& t = teile_[teil];
-  std::size_t anzahl = 0;
-  while (anzahl < t.max && pos + anzahl < text.size() &&
-         t.klasse.test(static_cast<unsigned char>(text[pos + anzahl]))) {
-    ++anzahl;
-  }
-  for (;; --anzahl) {
+  for (; teil < teile_.size(); ++teil) {
+    const Teil& t = teile_[teil];
+    std::size_t anzahl = 0;
+    while (anzahl < t.max && pos + anzahl < text.size() &&
+           t.klasse[static_cast<unsigned char>(text[pos + anzahl])]) {
+      ++anzahl;
+    }
     if (anzahl < t.min) return false;
-    if (passtAb(text, teil + 1, pos + anzahl)) return true;
-    if (anzahl == 0) return false;
+    if (t.min != t.max) {
+      for (; anzahl > t.min; --anzahl) {
+        if (passtAb(text, teil + 1, pos + anzahl)) return true;
+      }
+    }
+    pos += anzahl;
   }
+  return pos == text.size();
 }
 
 }  // namespace zudadavizu_20_0
