@@ -8,32 +8,35 @@
 
 namespace zudadavizu_20_0 {
 
+enum class Sonderfall { Keiner, Steuernummer, IdNr };
+
+struct FeldtypEintrag {
+  const char* feldtyp;
+  const std::string* fehlerSchluessel;
+  bool ohneVast;  // skipped in vastModus: the VAST side has no tax office data
+  Sonderfall sonderfall;
+};
+
 namespace {
 
 using Ids = IFeldtypVordefiniertFehlerIds;
 
-struct Schluessel {
-  const char* feldtyp;
-  const std::string* fehlerSchluessel;
-  bool ohneVast;  // skipped in vastModus: the VAST side has no tax office data
+const FeldtypEintrag SCHLUESSEL[] = {
+    {"EMail", &Ids::UNGUELTIGE_EMAIL, false, Sonderfall::Keiner},
+    {"BIC", &Ids::UNGUELTIGE_BIC, false, Sonderfall::Keiner},
+    {"IBAN", &Ids::UNGUELTIGE_IBAN, false, Sonderfall::Keiner},
+    {"DATUM_MMJJ", &Ids::UNGUELTIGES_DATUM_MMJJ, false, Sonderfall::Keiner},
+    {"DATUM_TTMMJJ", &Ids::UNGUELTIGES_DATUM_TTMMJJ, false, Sonderfall::Keiner},
+    {"IDNr", &Ids::UNGUELTIGE_ID_NUMMER, false, Sonderfall::IdNr},
+    {"UStIdNr", &Ids::UNGUELTIGE_UST_ID_NR, false, Sonderfall::Keiner},
+    {"Steuernummer", &Ids::UNGUELTIGE_STEUERNUMMER, true, Sonderfall::Steuernummer},
+    {"Bundesfinanzamtsnummer", &Ids::UNGUELTIGE_BUNDESFINANZAMTSNUMMER, true, Sonderfall::Keiner},
+    {"Laenderkuerzel", &Ids::UNGUELTIGES_LAENDERKUERZEL, true, Sonderfall::Keiner},
+    {"Bundessteuernummer", &Ids::UNGUELTIGE_BUNDESSTEUERNUMMER, true, Sonderfall::Steuernummer},
 };
 
-const Schluessel SCHLUESSEL[] = {
-    {"EMail", &Ids::UNGUELTIGE_EMAIL, false},
-    {"BIC", &Ids::UNGUELTIGE_BIC, false},
-    {"IBAN", &Ids::UNGUELTIGE_IBAN, false},
-    {"DATUM_MMJJ", &Ids::UNGUELTIGES_DATUM_MMJJ, false},
-    {"DATUM_TTMMJJ", &Ids::UNGUELTIGES_DATUM_TTMMJJ, false},
-    {"IDNr", &Ids::UNGUELTIGE_ID_NUMMER, false},
-    {"UStIdNr", &Ids::UNGUELTIGE_UST_ID_NR, false},
-    {"Steuernummer", &Ids::UNGUELTIGE_STEUERNUMMER, true},
-    {"Bundesfinanzamtsnummer", &Ids::UNGUELTIGE_BUNDESFINANZAMTSNUMMER, true},
-    {"Laenderkuerzel", &Ids::UNGUELTIGES_LAENDERKUERZEL, true},
-    {"Bundessteuernummer", &Ids::UNGUELTIGE_BUNDESSTEUERNUMMER, true},
-};
-
-const Schluessel* eintragFuer(const std::string& feldtyp) {
-  for (const Schluessel& eintrag : SCHLUESSEL) {
+const FeldtypEintrag* eintragFuer(const std::string& feldtyp) {
+  for (const FeldtypEintrag& eintrag : SCHLUESSEL) {
     if (feldtyp == eintrag.feldtyp) return &eintrag;
   }
   return nullptr;
@@ -46,24 +49,23 @@ const char* const TEST_ID_VORLAGE =
 
 }  // namespace
 
+FeldtypRegistry::FeldtypRegistry(std::string feldtypName)
+    : feldtypName_(std::move(feldtypName)), eintrag_(eintragFuer(feldtypName_)) {}
+
 const std::string& FeldtypRegistry::getFehlerSchluessel() const {
-  const Schluessel* eintrag = eintragFuer(feldtypName_);
-  if (eintrag == nullptr) throw std::runtime_error("FeldtypName nicht untersützt!");
-  return *eintrag->fehlerSchluessel;
+  if (eintrag_ == nullptr) throw std::runtime_error("FeldtypName nicht untersützt!");
+  return *eintrag_->fehlerSchluessel;
 }
 
 bool FeldtypRegistry::istSteuernummerTyp() const {
-  return feldtypName_ == "Steuernummer" || feldtypName_ == "Bundessteuernummer";
+  return eintrag_ != nullptr && eintrag_->sonderfall == Sonderfall::Steuernummer;
 }
 
 PruefResultat& FeldtypRegistry::pruefe(PruefResultat& out, const Pruefkontext& kontext) const {
   IFeldtypVordefiniert& verifier = verifierFuer(feldtypName_);
-  if (kontext.vastModus) {
-    const Schluessel* eintrag = eintragFuer(feldtypName_);
-    if (eintrag != nullptr && eintrag->ohneVast) {
-      out = {0, 0, 0};
-      return out;
-    }
+  if (kontext.vastModus && eintrag_ != nullptr && eintrag_->ohneVast) {
+    out = {0, 0, 0};
+    return out;
   }
   // The value is copied only when a conversion replaces it.
   const std::string* wert = &kontext.wert;
@@ -78,7 +80,8 @@ PruefResultat& FeldtypRegistry::pruefe(PruefResultat& out, const Pruefkontext& k
     wert = &konvertiert.first;
   }
   out = {verifier.verify(*wert, kontext.defdaten), 1, 1};
-  if (out.fehlerId == 0 && feldtypName_ == "IDNr" && !wert->empty() && (*wert)[0] == '0') {
+  if (out.fehlerId == 0 && eintrag_ != nullptr && eintrag_->sonderfall == Sonderfall::IdNr &&
+      !wert->empty() && (*wert)[0] == '0') {
     out = {0, meldeFehler(Ids::TEST_ID_NUMMER, TEST_ID_VORLAGE, kontext), 0};
   }
   return out;

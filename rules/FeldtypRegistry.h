@@ -11,11 +11,14 @@
 
 namespace zudadavizu_20_0 {
 
+struct FeldtypEintrag;
+
 // Checks and converts values of one predefined field type through its verifier. Built per
-// call from the type name; the name-to-error-key table is shared and constant.
+// call from the type name; the table of error keys and VAST skips is shared and constant,
+// and the name is looked up in it once, at construction.
 class FeldtypRegistry {
  public:
-  explicit FeldtypRegistry(std::string feldtypName) : feldtypName_(std::move(feldtypName)) {}
+  explicit FeldtypRegistry(std::string feldtypName);
 
   // Error key of the type; std::runtime_error "FeldtypName nicht untersützt!" for a type
   // without one.
@@ -32,6 +35,7 @@ class FeldtypRegistry {
   bool istSteuernummerTyp() const;
 
   std::string feldtypName_;
+  const FeldtypEintrag* eintrag_;  // null for a name without error key
 };
 
 }  // namespace zudadavizu_20_0
