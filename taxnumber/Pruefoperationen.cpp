@@ -1,17 +1,133 @@
+// Slots 4, 9 and 11 to 14 of the tax office data service: single values checked and
+// converted through the rules library. Messages stay inside the module.
+#include <stdexcept>
+#include <vector>
+
+#include "taxnumber/DefdatenSteuernummerImpl.h"
+#include "taxnumber/Feldtyppruefung.h"
 #include "taxoffice/FinanzamtsdatenService.h"
 
 namespace vesk::divideVira {
 
-// Placeholders until the checks land: every operation reports the general failure.
 namespace {
-constexpr int kAllgemeinerFehler = 610001001;
+
+constexpr int TESTNUMMER_NICHT_ERLAUBT = 610001523;
+constexpr int BUFANUMMER_UNGUELTIG = 610001038;
+
+bool istTrennzeichen(char c) { return c == ' ' || c == '/' || c == '\\' || c == '-' || c == '_'; }
+
+std::vector<std::string> teile(const std::string& text, char trenner) {
+  std::vector<std::string> ergebnis(1);
+  for (char c : text) {
+    if (c == trenner) {
+      ergebnis.emplace_back();
+    } else {
+      ergebnis.back() += c;
+    }
+  }
+  return ergebnis;
 }
 
-int FinanzamtsdatenService::formatiereSteuernummer(const std::string&, std::string&) { return kAllgemeinerFehler; }
-int FinanzamtsdatenService::pruefeBIC(const std::string&) { return kAllgemeinerFehler; }
-int FinanzamtsdatenService::erzeugeSteuernummer(const std::string&, const std::string&, const std::string&, std::string&) { return kAllgemeinerFehler; }
-int FinanzamtsdatenService::pruefeIBAN(const std::string&) { return kAllgemeinerFehler; }
-int FinanzamtsdatenService::pruefeIdNummer(const std::string&, bool) { return kAllgemeinerFehler; }
-int FinanzamtsdatenService::pruefeSteuernummer(const std::string&) { return kAllgemeinerFehler; }
+std::string linksAufgefuellt(const std::string& text, std::size_t laenge) {
+  return text.size() >= laenge ? text : std::string(laenge - text.size(), '0') + text;
+}
+
+// Completes the short forms people write in Hessen, Bayern and Berlin; empty when none
+// applies. Reads positions of the tax office number with substr, so a number too short
+// for the completion throws std::out_of_range.
+std::string ergaenzeKurzform(const std::string& normalisiert, const std::string& praefix,
+                             const std::string& bufa) {
+  if (praefix == "26") return normalisiert.size() == 12 ? "0" + normalisiert : std::string();
+  if (praefix == "91" || praefix == "92") {
+    return normalisiert.size() == 9 ? bufa.substr(1, 3) + "/" + normalisiert : std::string();
+  }
+  if (praefix != "11" || normalisiert.size() >= 12) return std::string();
+  const std::vector<std::string> t = teile(normalisiert, '/');
+  if (t.size() != 2 && t.size() != 3) return std::string();
+  const std::string& bezirk = t[t.size() - 2];
+  const std::string& rest = t.back();
+  if (rest.size() < 2 || rest.size() > 5 || bezirk.empty() || bezirk.size() > 3) {
+    return std::string();
+  }
+  const std::string kopf = t.size() == 3 ? t[0] : bufa.substr(2, 2);
+  return kopf + "/" + linksAufgefuellt(bezirk, 3) + "/" + linksAufgefuellt(rest, 5);
+}
+
+}  // namespace
+
+int FinanzamtsdatenService::formatiereSteuernummer(const std::string& steuernummer,
+                                                   std::string& ausgabe) {
+  wex2::DefdatenSteuernummerImpl defdaten(this);
+  std::string meldung;
+  ausgabe = konvertiereFeldtyp(steuernummer, true, defdaten, meldung);
+  if (ausgabe.empty()) return ergebnisAlsHostCode(KONVERTIERUNG_FEHLGESCHLAGEN);
+  const std::size_t at = ausgabe.find('@');
+  if (at != std::string::npos) ausgabe.erase(at);
+  return 0;
+}
+
+int FinanzamtsdatenService::pruefeBIC(const std::string& bic) {
+  return ergebnisAlsHostCode(pruefeFeldtyp("BIC", bic, nullptr, nullptr));
+}
+
+int FinanzamtsdatenService::erzeugeSteuernummer(const std::string& steuernummer,
+                                                const std::string& landNummer,
+                                                const std::string& buFaNummer,
+                                                std::string& ausgabe) {
+  try {
+    const std::string praefix = landNummer.empty() ? buFaNummer.substr(0, 2) : landNummer;
+    const char trenner = praefix == "24" || praefix == "26" ? ' ' : '/';
+    std::string normalisiert = steuernummer;
+    for (char& c : normalisiert) {
+      if (istTrennzeichen(c)) c = trenner;
+    }
+    std::string eingabe = ergaenzeKurzform(normalisiert, praefix, buFaNummer);
+    if (eingabe.empty()) eingabe = normalisiert;
+
+    // The office number decides the Land of the conversion when both are given.
+    if (!buFaNummer.empty()) {
+      eingabe += "@" + buFaNummer.substr(0, 2);
+    } else if (!landNummer.empty()) {
+      eingabe += "@" + landNummer;
+    } else {
+      return ergebnisAlsHostCode(KEIN_LAND_ANGEGEBEN);
+    }
+
+    wex2::DefdatenSteuernummerImpl defdaten(this);
+    std::string meldung;
+    ausgabe = konvertiereFeldtyp(eingabe, false, defdaten, meldung);
+    if (ausgabe.empty()) return ergebnisAlsHostCode(KONVERTIERUNG_FEHLGESCHLAGEN);
+    // A result outside the given Land or office means the inputs do not belong together.
+    if (ausgabe.size() < 2 || (!landNummer.empty() && ausgabe.compare(0, 2, landNummer) != 0) ||
+        ausgabe.size() < 4 || (!buFaNummer.empty() && ausgabe.compare(0, 4, buFaNummer) != 0)) {
+      ausgabe.clear();
+      return ergebnisAlsHostCode(KONVERTIERUNG_FEHLGESCHLAGEN);
+    }
+    return pruefeSteuernummer(ausgabe);
+  } catch (const std::out_of_range&) {
+    return BUFANUMMER_UNGUELTIG;
+  }
+}
+
+int FinanzamtsdatenService::pruefeIBAN(const std::string& iban) {
+  return ergebnisAlsHostCode(pruefeFeldtyp("IBAN", iban, nullptr, nullptr));
+}
+
+int FinanzamtsdatenService::pruefeIdNummer(const std::string& idNummer, bool testnummernErlaubt) {
+  std::string meldung;
+  const int code = pruefeFeldtyp("IDNr", idNummer, nullptr, &meldung);
+  // A valid number of the test range passes with the dispatcher's notice.
+  const bool testnummer = code == 0 && !idNummer.empty() && idNummer[0] == '0' &&
+                          meldung.find(
+                              "ist eine Test-Identifikationsnummer und nur für den Testbetrieb "
+                              "zugelassen.") != std::string::npos;
+  if (testnummer) return testnummernErlaubt ? 0 : TESTNUMMER_NICHT_ERLAUBT;
+  return ergebnisAlsHostCode(code);
+}
+
+int FinanzamtsdatenService::pruefeSteuernummer(const std::string& steuernummer) {
+  wex2::DefdatenSteuernummerImpl defdaten(this);
+  return ergebnisAlsHostCode(pruefeFeldtyp("Steuernummer", steuernummer, &defdaten, nullptr));
+}
 
 }  // namespace vesk::divideVira
