@@ -4,6 +4,7 @@
 hand-written texts, vocabulary and templates beside this script. Seeded: the
 same sources always give the same file. --check compares instead of writing."""
 import argparse
+import itertools
 import pathlib
 import random
 import sys
@@ -78,6 +79,7 @@ class Feld(Phrase):
         self.label = extra.get("label") or self.plain[0].upper() + self.plain[1:]
         self.max = extra.get("max")
         self.options = extra.get("options", [])
+        self.teil = extra.get("teil")
 
 
 class Formular(Phrase):
@@ -95,7 +97,12 @@ class Formular(Phrase):
 
 def build_forms(rng):
     bases = rng.sample(range(10, 940, 10), len(V.FORMS))
-    return [Formular(rng, *form, kz_base=base) for form, base in zip(V.FORMS, bases)]
+    forms = [Formular(rng, *form, kz_base=base) for form, base in zip(V.FORMS, bases)]
+    by_name = {f.plain: f for f in forms}
+    for f in forms:
+        default = ["Hauptvordruck"] if f.family == "est" else []
+        f.begleiter = [by_name[n] for n in V.BEGLEITFORMULARE.get(f.plain, default)]
+    return forms
 
 
 def pick_codes(rng, lo, hi, count, fixed):
@@ -120,7 +127,8 @@ def pick_fields(rng, form, signature):
     picked = []
     for typ in signature:
         cands = [f for f in form.fields if f not in picked and
-                 (f.typ == typ or typ == "*" or (typ == "." and f.typ != "X"))]
+                 (f.typ == typ or typ == "*" or (typ == "." and f.typ != "X") or
+                  (typ == "b" and all(p.teil == f.plain for p in picked)))]
         if not cands:
             return None
         picked.append(rng.choice(cands))
@@ -135,9 +143,10 @@ def words(rng, forms, form, fields):
         "Fm": form,
         "Fm2": rng.choice([g for g in forms if g is not form and g.family in
                            (form.family, V.VERWANDT.get(form.family))]),
+        "Fm3": rng.choice(form.begleiter) if form.begleiter else None,
         "Q": rng.choice(V.PERSONS) if form.personal and rng.random() < 0.3 else "",
         "n": rng.choice(V.BETRAEGE), "pct": rng.choice(V.PROZENTE),
-        "cnt": f.max if f is not None and f.max else rng.choice(["2", "3", "4", "5", "10", "99"]),
+        "cnt": f.max if f is not None and f.max else rng.choice(["2", "3", "4", "5", "10", "20"]),
         "z1": z1, "z2": z1 + rng.randint(1, 12), "datum": rng.choice(V.DATEN),
         "ctx": rng.choice(V.CONTEXTS[form.family]),
         "opt": rng.choice(f.options) if f is not None and f.options else "",
@@ -148,11 +157,13 @@ def words(rng, forms, form, fields):
 
 
 def message(rng, forms, form, quoted):
-    """One message about form, or None when the drawn template does not fit."""
+    """(sentence, sentence with any hint) about form, or None when the drawn
+    template does not fit."""
     roll = rng.random()
     if quoted:
         if roll < 0.1:
-            return rng.choice(DATENSATZ_ZITAT).format(**words(rng, forms, form, []))
+            text = rng.choice(DATENSATZ_ZITAT).format(**words(rng, forms, form, []))
+            return (text, text)
         signature, text = rng.choice(FELD_ZITAT)
     elif roll < 0.8:
         signature, text = rng.choice(FELD)
@@ -163,17 +174,17 @@ def message(rng, forms, form, quoted):
                 return None
             signature = ""
     else:
-        return rng.choice(DATENSATZ).format(**words(rng, forms, form, []))
+        text = rng.choice(DATENSATZ).format(**words(rng, forms, form, []))
+        return (text, text)
     fields = pick_fields(rng, form, signature)
-    if fields is None:
+    if fields is None or ("{Fm3" in text and not form.begleiter):
         return None
     text = text.format(**words(rng, forms, form, fields))
-    hint = rng.random()
-    if hint < 0.03:
-        text += " " + rng.choice(V.LANGE_HINWEISE)
-    elif hint < 0.2:
-        text += " " + rng.choice(V.HINWEISE)
-    return text
+    roll = rng.random()
+    hints = V.LANGE_HINWEISE if roll < 0.03 else V.HINWEISE if roll < 0.2 else []
+    suits = {"*", "pers" if form.personal else "*", fields[0].typ if fields else "*"}
+    hints = [h for kind, h in hints if kind in suits]
+    return (text, text + " " + rng.choice(hints) if hints else text)
 
 
 def generate():
@@ -196,11 +207,15 @@ def generate():
             continue
         width = BAND[max(lo for lo in BAND if lo <= code)]
         form = band_form.setdefault(code // width, rng.choice(forms))
-        text = None
-        while text is None or text in seen or len(text) > MAX_LEN:
-            text = message(rng, forms, form, code in quoted)
-        seen.add(text)
-        rows.append((code, text, 0))
+        # Each message says something of its own, not just with another hint.
+        for attempt in itertools.count():
+            if attempt and attempt % 50 == 0:
+                form = rng.choice(forms)
+            drawn = message(rng, forms, form, code in quoted)
+            if drawn and drawn[0] not in seen and len(drawn[1]) <= MAX_LEN:
+                break
+        seen.add(drawn[0])
+        rows.append((code, drawn[1], 0))
     return rows
 
 

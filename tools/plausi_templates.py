@@ -1,20 +1,22 @@
 """Sentence templates of the generated plausibility messages.
 
 Each template is (signature, text). The signature gives the field types the
-template needs for F, G and H in that order ('*' any type, '.' any but a
-check box); the text is a
+template needs for F, G and H in that order ('*' any type, '.' any but a check
+box, 'b' the amount that the fields already picked are part of); the text is a
 str.format pattern over the fields (see Feld in gen_plausi_texts.py), the form
-Fm, a second form of the same family Fm2 and the word lists: Q (person or ""),
-n (amount), pct, cnt (the field's maximum), z1 < z2 (lines), datum, ctx, opt
-(an option of F), len, st (kind of tax), v1 < v2 (Vorgang), vf (Vorsatz field).
+Fm, a second form of the same family Fm2, a form Fm needs beside it Fm3
+(templates using it are skipped for forms that need none) and the word lists:
+Q (person or ""), n (amount), pct, cnt (the field's maximum), z1 < z2 (lines),
+datum, ctx, opt (an option of F), len, st (kind of tax), v1 < v2 (Vorgang),
+vf (Vorsatz field).
 """
 
 # Messages about single fields and pairs of fields.
 FELD = [
     ("B", "{F.Nom} (Kz {F.kz}) {F.v[darf]} nicht negativ sein{Q}."),
     ("B", "{F.Nom} (Kz {F.kz}) {F.v[übersteigt]} den Höchstbetrag von {n} Euro{Q}."),
-    ("BB", "{F.Nom} (Kz {F.kz}) {F.v[kann]} nicht höher sein als {G.nom} (Kz {G.kz}){Q}."),
-    ("BB", "Der Betrag in Kz {F.kz} ist größer als der Betrag in Kz {G.kz}. Dies ist nur zulässig, "
+    ("Bb", "{F.Nom} (Kz {F.kz}) {F.v[kann]} nicht höher sein als {G.nom} (Kz {G.kz}){Q}."),
+    ("Bb", "Der Betrag in Kz {F.kz} ist größer als der Betrag in Kz {G.kz}. Dies ist nur zulässig, "
            "wenn in Zeile {z2} eine Erläuterung gegeben wird."),
     ("B", "Die Summe der Beträge in den Zeilen {z1} bis {z2} stimmt nicht mit dem Betrag in "
           "Kz {F.kz} ({F.label}) überein."),
@@ -22,7 +24,7 @@ FELD = [
     ("B*", "Ein Betrag in Kz {F.kz} ist nur zulässig, wenn auch Kz {G.kz} ausgefüllt ist."),
     ("B", "Der Betrag in Kz {F.kz} ({F.label}) erscheint unplausibel hoch. Bitte prüfen Sie, ob "
           "versehentlich Cent-Beträge angegeben wurden."),
-    ("BB", "{F.Nom} (Kz {F.kz}) {F.v[darf]} nicht mehr als {pct} % des Betrags in Kz {G.kz} betragen."),
+    ("Bb", "{F.Nom} (Kz {F.kz}) {F.v[darf]} nicht mehr als {pct} % des Betrags in Kz {G.kz} betragen."),
     ("B", "Die Angabe in Kz {F.kz} ({F.label}) ist bei {ctx} nicht zulässig."),
     ("B.", "{F.Nom} (Kz {F.kz}) {F.v[wurde]} ohne {G.akk} (Kz {G.kz}) angegeben{Q}."),
     ("B", "Für {F.akk} (Kz {F.kz}) ist höchstens ein Betrag von {n} € zulässig{Q}."),
@@ -34,7 +36,7 @@ FELD = [
            "eingetragen werden."),
     ("BB", "Der Betrag in Kz {F.kz} ist in der Summe in Kz {G.kz} nicht enthalten. Bitte prüfen "
            "Sie die Summenbildung."),
-    ("BBB", "Die Summe aus {F.dat} (Kz {F.kz}) und {G.dat} (Kz {G.kz}) darf {H.akk} "
+    ("BBb", "Die Summe aus {F.dat} (Kz {F.kz}) und {G.dat} (Kz {G.kz}) darf {H.akk} "
             "(Kz {H.kz}) nicht übersteigen."),
     ("B", "{F.Nom} (Kz {F.kz}) {F.v[wurde]} mit Nachkommastellen angegeben; zulässig sind nur "
           "volle Euro-Beträge."),
@@ -119,7 +121,7 @@ FELD_ZITAT = [
           "zulässig."),
     ("S.", "Wenn im Feld &quote;{F.label}&quote; die Auswahl &quote;{opt}&quote; getroffen wurde, "
            "{G.v[muss]} auch {G.nom} (Kz {G.kz}) angegeben werden."),
-    ("**", "Das Feld &quote;{F.label}&quote; darf nur ausgefüllt werden, wenn auch das Feld "
+    ("..", "Das Feld &quote;{F.label}&quote; darf nur ausgefüllt werden, wenn auch das Feld "
            "&quote;{G.label}&quote; ausgefüllt ist."),
     ("D", "Das Datum im Feld &quote;{F.label}&quote; liegt außerhalb des Veranlagungszeitraums{Q}."),
     ("T", "Das Feld &quote;{F.label}&quote; darf höchstens {len} Zeichen enthalten."),
@@ -136,7 +138,7 @@ FORMULAR = [
     ("", "{Fm.Nom} ist für den angegebenen Veranlagungszeitraum nicht mehr zulässig."),
     ("", "{Fm.Nom} darf höchstens {cnt}-mal übermittelt werden."),
     ("", "Die {Fm.in_} angegebene Steuernummer weicht von der Steuernummer im Vorsatz ab."),
-    ("", "Die Angaben {Fm.in_} sind nur zulässig, wenn auch {Fm2.nom} übermittelt wird."),
+    ("", "Die Angaben {Fm.in_} sind nur zulässig, wenn auch {Fm3.nom} übermittelt wird."),
     ("", "{Fm.Nom} ist bei {ctx} nicht zulässig."),
     (".", "Es wurden Angaben {Fm.in_} gemacht, aber {F.nom} (Kz {F.kz}) {F.v[fehlt]}{Q}."),
     ("B", "Die Summe der Beträge in Zeile {z1} {Fm.gen} muss mit dem Übertrag in Kz {F.kz} "

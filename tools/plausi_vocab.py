@@ -8,7 +8,8 @@ A field is (type, phrase, extra):
          ending in '~' takes "n" in the dative plural, a word ending in '^' is
          a weak masculine noun that takes "n" outside the nominative
   extra  optional dict: label (as printed on the form), max (counts),
-         options (keys and lists)
+         options (keys and lists), teil (the amount of the same form that this
+         one is part of or bounded by, as its plain phrase)
 """
 
 FORMS = [
@@ -31,11 +32,11 @@ FORMS = [
     ]),
     ("f|Anlage N", "der Anlage N", "est", True, [
         ("B", "m|Bruttoarbeitslohn", {}),
-        ("B", "f|einbehaltene* Lohnsteuer", {}),
-        ("B", "m|einbehaltene* Solidaritätszuschlag", {}),
-        ("B", "f|einbehaltene* Kirchensteuer", {}),
-        ("B", "p|steuerbegünstigten Versorgungsbezüge", {}),
-        ("B", "p|Entschädigungen", {}),
+        ("B", "f|einbehaltene* Lohnsteuer", {"teil": "Bruttoarbeitslohn"}),
+        ("B", "m|einbehaltene* Solidaritätszuschlag", {"teil": "Bruttoarbeitslohn"}),
+        ("B", "f|einbehaltene* Kirchensteuer", {"teil": "Bruttoarbeitslohn"}),
+        ("B", "p|steuerbegünstigten Versorgungsbezüge", {"teil": "Bruttoarbeitslohn"}),
+        ("B", "p|Entschädigungen", {"teil": "Bruttoarbeitslohn"}),
         ("B", "p|Aufwendungen für Arbeitsmittel", {}),
         ("B", "p|Fortbildungskosten", {}),
         ("B", "p|Beiträge~ zu Berufsverbänden", {}),
@@ -50,21 +51,21 @@ FORMS = [
     ]),
     ("f|Anlage KAP", "der Anlage KAP", "est", True, [
         ("B", "p|Kapitalerträge~", {}),
-        ("B", "p|Gewinne~ aus Aktienveräußerungen", {}),
+        ("B", "p|Gewinne~ aus Aktienveräußerungen", {"teil": "Kapitalerträge"}),
         ("B", "p|Verluste~ aus Aktienveräußerungen", {}),
         ("B", "m|in Anspruch genommene* Sparer-Pauschbetrag",
          {"label": "In Anspruch genommener Sparer-Pauschbetrag"}),
-        ("B", "f|einbehaltene* Kapitalertragsteuer", {}),
-        ("B", "p|anrechenbaren ausländischen Steuern", {}),
+        ("B", "f|einbehaltene* Kapitalertragsteuer", {"teil": "Kapitalerträge"}),
+        ("B", "p|anrechenbaren ausländischen Steuern", {"teil": "Kapitalerträge"}),
         ("X", "f|Günstigerprüfung", {"label": "Antrag auf Günstigerprüfung"}),
         ("X", "m|Antrag auf Überprüfung des Steuereinbehalts", {}),
         ("B", "f|Ersatzbemessungsgrundlage", {}),
-        ("B", "p|Erträge~ aus Investmentfonds", {}),
+        ("B", "p|Erträge~ aus Investmentfonds", {"teil": "Kapitalerträge"}),
         ("T", "m|Name^ des Kreditinstituts", {}),
     ]),
     ("f|Anlage V", "der Anlage V", "est", True, [
         ("B", "p|Mieteinnahmen", {}),
-        ("B", "p|Umlagen", {}),
+        ("B", "p|Umlagen", {"teil": "Mieteinnahmen"}),
         ("B", "f|Absetzung für Abnutzung", {}),
         ("B", "p|Schuldzinsen", {}),
         ("B", "p|Erhaltungsaufwendungen", {}),
@@ -95,11 +96,11 @@ FORMS = [
     ]),
     ("f|Anlage Vorsorgeaufwand", "der Anlage Vorsorgeaufwand", "est", True, [
         ("B", "p|Beiträge~ zur gesetzlichen Rentenversicherung", {}),
-        ("B", "m|Arbeitgeberanteil zur gesetzlichen Rentenversicherung", {}),
+        ("B", "m|Arbeitgeberanteil zur gesetzlichen Rentenversicherung", {"teil": "Beiträge zur gesetzlichen Rentenversicherung"}),
         ("B", "p|Beiträge~ zur Basis-Krankenversicherung", {}),
         ("B", "p|Beiträge~ zur sozialen Pflegeversicherung", {}),
-        ("B", "p|Beitragserstattungen", {}),
-        ("B", "p|Zuschüsse~ zu den Kranken- und Pflegeversicherungsbeiträgen", {}),
+        ("B", "p|Beitragserstattungen", {"teil": "Beiträge zur Basis-Krankenversicherung"}),
+        ("B", "p|Zuschüsse~ zu den Kranken- und Pflegeversicherungsbeiträgen", {"teil": "Beiträge zur Basis-Krankenversicherung"}),
         ("X", "m|Anspruch auf Krankengeld", {}),
         ("B", "p|Beiträge~ zu Arbeitslosenversicherungen", {}),
         ("B", "p|Beiträge~ zu Haftpflichtversicherungen", {}),
@@ -110,20 +111,20 @@ FORMS = [
         ("B", "m|Gewerbesteuer-Messbetrag", {}),
         ("B", "f|tatsächlich zu zahlende* Gewerbesteuer",
          {"label": "Tatsächlich zu zahlende Gewerbesteuer"}),
-        ("B", "m|Veräußerungsgewinn", {}),
-        ("B", "m|Freibetrag für Veräußerungsgewinne", {}),
+        ("B", "m|Veräußerungsgewinn", {"teil": "Gewinn aus Gewerbebetrieb"}),
+        ("B", "m|Freibetrag für Veräußerungsgewinne", {"teil": "Veräußerungsgewinn"}),
         ("P", "f|Beteiligungsquote", {}),
         ("D", "m|Zeitpunkt der Veräußerung", {}),
         ("X", "f|Betriebsaufgabe", {}),
         ("T", "f|Steuernummer des Betriebs", {}),
-        ("B", "p|nicht entnommenen Gewinne~", {"label": "Nicht entnommene Gewinne"}),
+        ("B", "p|nicht entnommenen Gewinne~", {"teil": "Gewinn aus Gewerbebetrieb", "label": "Nicht entnommene Gewinne"}),
     ]),
     ("f|Anlage S", "der Anlage S", "est", True, [
         ("B", "m|Gewinn aus freiberuflicher Tätigkeit", {}),
         ("T", "f|Berufsbezeichnung", {}),
         ("B", "p|Einkünfte~ aus sonstiger selbständiger Arbeit", {}),
         ("B", "p|Aufwandsentschädigungen für nebenberufliche Tätigkeiten", {}),
-        ("B", "m|Übungsleiterfreibetrag", {}),
+        ("B", "m|Übungsleiterfreibetrag", {"teil": "Aufwandsentschädigungen für nebenberufliche Tätigkeiten"}),
         ("X", "f|gemeinschaftliche* Tätigkeit", {"label": "Gemeinschaftliche Tätigkeit"}),
         ("D", "m|Beginn der freiberuflichen Tätigkeit", {}),
         ("A", "f|Anzahl der Beteiligten", {"max": "999"}),
@@ -132,7 +133,7 @@ FORMS = [
         ("B", "p|Unterhaltsleistungen", {}),
         ("B", "p|Einkünfte~ aus privaten Veräußerungsgeschäften", {}),
         ("B", "p|Einnahmen aus gelegentlichen Leistungen", {}),
-        ("B", "p|Werbungskosten zu sonstigen Leistungen", {}),
+        ("B", "p|Werbungskosten zu sonstigen Leistungen", {"teil": "Einnahmen aus gelegentlichen Leistungen"}),
         ("D", "n|Anschaffungsdatum des Wirtschaftsguts", {}),
         ("D", "n|Veräußerungsdatum des Wirtschaftsguts", {}),
         ("B", "m|Veräußerungspreis", {}),
@@ -142,13 +143,13 @@ FORMS = [
     ("f|Anlage R", "der Anlage R", "est", True, [
         ("B", "m|Rentenbetrag", {}),
         ("D", "m|Beginn der Rente", {}),
-        ("B", "m|Rentenanpassungsbetrag", {}),
+        ("B", "m|Rentenanpassungsbetrag", {"teil": "Rentenbetrag"}),
         ("P", "m|Ertragsanteil", {}),
         ("B", "p|Werbungskosten zu Renten", {}),
         ("D", "n|Ende der Rente", {}),
         ("S", "f|Art der Rente", {"options": ["Altersrente", "Erwerbsminderungsrente",
                                               "Witwenrente", "Waisenrente", "Erziehungsrente"]}),
-        ("B", "f|Nachzahlung für mehrere Jahre", {}),
+        ("B", "f|Nachzahlung für mehrere Jahre", {"teil": "Rentenbetrag"}),
     ]),
     ("f|Anlage Unterhalt", "der Anlage Unterhalt", "est", True, [
         ("B", "p|Unterhaltsaufwendungen", {}),
@@ -177,14 +178,14 @@ FORMS = [
         ("B", "p|Aufwendungen für haushaltsnahe Beschäftigungsverhältnisse", {}),
         ("B", "p|Aufwendungen für haushaltsnahe Dienstleistungen", {}),
         ("B", "p|Handwerkerleistungen", {}),
-        ("B", "m|Anteil der Arbeitskosten", {}),
+        ("B", "m|Anteil der Arbeitskosten", {"teil": "Handwerkerleistungen"}),
         ("B", "p|Pflege- und Betreuungsleistungen", {}),
         ("A", "f|Anzahl der Haushaltsmitglieder", {"max": "99"}),
         ("X", "m|gemeinsame* Haushalt", {"label": "Gemeinsamer Haushalt"}),
     ]),
     ("f|Anlage Sonderausgaben", "der Anlage Sonderausgaben", "est", True, [
         ("B", "f|gezahlte* Kirchensteuer", {"label": "Gezahlte Kirchensteuer"}),
-        ("B", "f|erstattete* Kirchensteuer", {"label": "Erstattete Kirchensteuer"}),
+        ("B", "f|erstattete* Kirchensteuer", {"teil": "gezahlte Kirchensteuer", "label": "Erstattete Kirchensteuer"}),
         ("B", "p|Zuwendungen an politische Parteien", {}),
         ("B", "p|Spenden und Mitgliedsbeiträge~", {}),
         ("B", "p|Versorgungsleistungen", {}),
@@ -195,7 +196,7 @@ FORMS = [
     ("f|Anlage Außergewöhnliche Belastungen", "der Anlage Außergewöhnliche Belastungen", "est", True, [
         ("B", "p|Krankheitskosten", {}),
         ("B", "p|Pflegekosten", {}),
-        ("B", "p|Erstattungen von Dritten", {}),
+        ("B", "p|Erstattungen von Dritten", {"teil": "Krankheitskosten"}),
         ("A", "m|Grad der Behinderung", {"max": "100"}),
         ("S", "m|Pflegegrad", {"options": ["2", "3", "4", "5"]}),
         ("X", "n|Merkzeichen aG", {"label": "außergewöhnlich gehbehindert"}),
@@ -209,7 +210,7 @@ FORMS = [
         ("B", "f|Absetzung für Abnutzung", {}),
         ("B", "p|Privatentnahmen", {}),
         ("B", "p|Privateinlagen", {}),
-        ("B", "p|vereinnahmten Umsatzsteuerbeträge~", {"label": "Vereinnahmte Umsatzsteuer"}),
+        ("B", "p|vereinnahmten Umsatzsteuerbeträge~", {"teil": "Betriebseinnahmen", "label": "Vereinnahmte Umsatzsteuer"}),
         ("B", "p|gezahlten Vorsteuerbeträge~", {"label": "Gezahlte Vorsteuerbeträge"}),
         ("B", "m|Gewinn", {}),
         ("D", "m|Beginn des Wirtschaftsjahres", {}),
@@ -218,7 +219,7 @@ FORMS = [
     ]),
     ("f|Anlage AUS", "der Anlage AUS", "est", True, [
         ("B", "p|ausländischen Einkünfte~", {"label": "Ausländische Einkünfte"}),
-        ("B", "f|anzurechnende* ausländische* Steuer", {"label": "Anzurechnende ausländische Steuer"}),
+        ("B", "f|anzurechnende* ausländische* Steuer", {"teil": "ausländischen Einkünfte", "label": "Anzurechnende ausländische Steuer"}),
         ("S", "m|Staat", {"options": ["Frankreich", "Österreich", "Schweiz", "Niederlande", "Polen"]}),
         ("X", "m|Antrag auf Steuerabzug", {"label": "Abzug statt Anrechnung"}),
         ("T", "f|Art der Einkünfte", {}),
@@ -249,20 +250,20 @@ FORMS = [
         ("B", "p|Umsätze~ zum allgemeinen Steuersatz", {}),
         ("B", "p|Umsätze~ zum ermäßigten Steuersatz", {}),
         ("D", "m|Beginn der Besteuerung", {}),
-        ("B", "f|Berichtigung des Vorsteuerabzugs", {}),
+        ("B", "f|Berichtigung des Vorsteuerabzugs", {"teil": "Vorsteuer aus Rechnungen anderer Unternehmer"}),
         ("S", "f|Besteuerungsart", {"options": ["Sollversteuerung", "Istversteuerung"]}),
     ]),
     ("f|Lohnsteuer-Anmeldung", "der Lohnsteuer-Anmeldung", "lst", False, [
         ("A", "f|Zahl der Arbeitnehmer", {"max": "99.999"}),
         ("B", "f|Summe der einzubehaltenden Lohnsteuer", {}),
         ("B", "f|pauschale* Lohnsteuer", {"label": "Pauschale Lohnsteuer"}),
-        ("B", "m|Solidaritätszuschlag", {}),
-        ("B", "f|pauschale* Kirchensteuer", {"label": "Pauschale Kirchensteuer"}),
+        ("B", "m|Solidaritätszuschlag", {"teil": "Summe der einzubehaltenden Lohnsteuer"}),
+        ("B", "f|pauschale* Kirchensteuer", {"teil": "pauschale Lohnsteuer", "label": "Pauschale Kirchensteuer"}),
         ("S", "m|Anmeldungszeitraum",
          {"options": ["Januar", "Juni", "Dezember", "II. Kalendervierteljahr", "Kalenderjahr"]}),
         ("X", "f|berichtigte* Anmeldung", {"label": "Berichtigte Anmeldung"}),
         ("B", "f|einbehaltene* Lohnsteuer für Aushilfskräfte",
-         {"label": "Einbehaltene Lohnsteuer für Aushilfskräfte"}),
+         {"teil": "Summe der einzubehaltenden Lohnsteuer", "label": "Einbehaltene Lohnsteuer für Aushilfskräfte"}),
         ("B", "m|Kürzungsbetrag für Besatzungsmitglieder von Handelsschiffen", {}),
     ]),
     ("f|Gewerbesteuererklärung", "der Gewerbesteuererklärung", "gew", False, [
@@ -298,7 +299,7 @@ FORMS = [
         ("T", "f|Steuernummer des Beteiligten", {}),
         ("D", "m|Beginn der Beteiligung", {}),
         ("X", "f|Ergänzungsbilanz", {"label": "Ergänzungsbilanz vorhanden"}),
-        ("B", "p|Tätigkeitsvergütungen", {}),
+        ("B", "p|Tätigkeitsvergütungen", {"teil": "Gewinnanteil"}),
     ]),
     ("f|Zusammenfassende* Meldung", "der Zusammenfassenden Meldung", "ust", False, [
         ("T", "f|Umsatzsteuer-Identifikationsnummer des Erwerbers", {}),
@@ -342,34 +343,47 @@ PROZENTE = ["5", "10", "20", "25", "30", "50", "75", "90"]
 DATEN = ["01.01.1900", "01.01.1950", "01.01.1991", "31.12.1999", "01.01.2005"]
 ZEICHEN = ["25", "35", "40", "70", "100", "250"]
 
-# Sentences that may follow a message.
+# Forms another form needs beside it; attachments of the income tax return
+# need the main form unless listed here.
+BEGLEITFORMULARE = {
+    "Hauptvordruck": [],
+    "Anlage G": ["Hauptvordruck", "Anlage EÜR"],
+    "Anlage S": ["Hauptvordruck", "Anlage EÜR"],
+    "Anlage EÜR": ["Anlage G", "Anlage S"],
+    "Anlage AUS": ["Hauptvordruck", "Anlage N", "Anlage KAP"],
+    "Zusammenfassende Meldung": ["Umsatzsteuer-Voranmeldung"],
+}
+
+# Sentences that may follow a message, with the messages they suit: "*" any,
+# "B" those about an amount, "pers" those on a form filled in per person.
 HINWEISE = [
-    "Bitte prüfen Sie Ihre Angaben.",
-    "Bitte korrigieren Sie Ihre Eingabe.",
-    "Bitte prüfen Sie Ihre Angaben und korrigieren Sie diese gegebenenfalls.",
-    "Falls die Angabe zutrifft, erläutern Sie den Sachverhalt bitte in den ergänzenden Angaben zur Steuererklärung.",
-    "Ohne diese Angabe kann die Erklärung nicht maschinell bearbeitet werden.",
-    "Die Angabe wird bei der Bearbeitung durch das Finanzamt nicht berücksichtigt.",
-    "Eine Übermittlung ist erst nach der Korrektur möglich.",
-    "Das Finanzamt wird sich gegebenenfalls mit Ihnen in Verbindung setzen.",
-    "Die Angaben wurden für die Berechnung nicht übernommen.",
+    ("*", "Bitte prüfen Sie Ihre Angaben."),
+    ("*", "Bitte korrigieren Sie Ihre Eingabe."),
+    ("*", "Bitte prüfen Sie Ihre Angaben und korrigieren Sie diese gegebenenfalls."),
+    ("*", "Falls die Angabe zutrifft, erläutern Sie den Sachverhalt bitte in den ergänzenden "
+          "Angaben zur Steuererklärung."),
+    ("*", "Ohne Korrektur kann die Erklärung nicht maschinell bearbeitet werden."),
+    ("*", "Die Angabe wird bei der Bearbeitung durch das Finanzamt nicht berücksichtigt."),
+    ("*", "Eine Übermittlung ist erst nach der Korrektur möglich."),
+    ("*", "Das Finanzamt wird sich gegebenenfalls mit Ihnen in Verbindung setzen."),
+    ("*", "Die Angaben wurden für die Berechnung nicht übernommen."),
 ]
 LANGE_HINWEISE = [
-    "Hinweis: Bei Zusammenveranlagung sind die Angaben für beide Ehegatten bzw. Lebenspartner "
-    "getrennt zu erklären. Bitte ordnen Sie die Beträge der jeweiligen Person zu und verwenden Sie "
-    "für jede Person die dafür vorgesehenen Kennzahlen; eine Zusammenfassung der Beträge beider "
-    "Personen in einer Kennzahl ist nicht zulässig.",
-    "Hinweis: Die Angabe wird maschinell nur berücksichtigt, wenn sämtliche zugehörigen Felder "
-    "vollständig ausgefüllt sind. Fehlende Angaben können zu einer Schätzung durch das Finanzamt oder "
-    "zu Rückfragen führen, die die Bearbeitung Ihrer Erklärung verzögern.",
-    "Sollte die Angabe dennoch zutreffend sein, fügen Sie der Erklärung bitte eine formlose "
-    "Erläuterung bei und kennzeichnen Sie diese in den ergänzenden Angaben zur Steuererklärung. Das "
-    "Finanzamt prüft den Sachverhalt dann im Rahmen der Bearbeitung gesondert.",
-    "Bitte beachten Sie, dass die Beträge in vollen Euro ohne Nachkommastellen und ohne Vorzeichen "
-    "anzugeben sind. Negative Werte sind nur in den dafür ausdrücklich vorgesehenen Kennzahlen "
-    "zulässig; in allen anderen Fällen ist der Betrag in der entsprechenden Kennzahl für Verluste "
-    "oder Erstattungen einzutragen.",
-    "Wenn Sie die Angaben aus einer Bescheinigung übernommen haben, vergleichen Sie diese bitte mit "
-    "dem Original. Abweichungen zwischen der Bescheinigung und der Erklärung führen regelmäßig zu "
-    "Rückfragen des Finanzamts und können die Bearbeitung verzögern.",
+    ("pers", "Hinweis: Bei Zusammenveranlagung sind die Angaben für beide Ehegatten bzw. "
+     "Lebenspartner getrennt zu erklären. Bitte ordnen Sie die Beträge der jeweiligen Person zu "
+     "und verwenden Sie für jede Person die dafür vorgesehenen Kennzahlen; eine Zusammenfassung "
+     "der Beträge beider Personen in einer Kennzahl ist nicht zulässig."),
+    ("*", "Hinweis: Die Angabe wird maschinell nur berücksichtigt, wenn sämtliche zugehörigen "
+     "Felder vollständig ausgefüllt sind. Fehlende Angaben können zu einer Schätzung durch das "
+     "Finanzamt oder zu Rückfragen führen, die die Bearbeitung Ihrer Erklärung verzögern."),
+    ("*", "Sollte die Angabe dennoch zutreffend sein, fügen Sie der Erklärung bitte eine formlose "
+     "Erläuterung bei und kennzeichnen Sie diese in den ergänzenden Angaben zur Steuererklärung. "
+     "Das Finanzamt prüft den Sachverhalt dann im Rahmen der Bearbeitung gesondert."),
+    ("B", "Bitte beachten Sie, dass die Beträge in vollen Euro ohne Nachkommastellen und ohne "
+     "Vorzeichen anzugeben sind. Negative Werte sind nur in den dafür ausdrücklich vorgesehenen "
+     "Kennzahlen zulässig; in allen anderen Fällen ist der Betrag in der entsprechenden Kennzahl "
+     "für Verluste oder Erstattungen einzutragen."),
+    ("B", "Wenn Sie die Angaben aus einer Bescheinigung übernommen haben, vergleichen Sie diese "
+     "bitte mit dem Original. Abweichungen zwischen der Bescheinigung und der Erklärung führen "
+     "regelmäßig zu Rückfragen des Finanzamts und können die Bearbeitung verzögern."),
 ]
