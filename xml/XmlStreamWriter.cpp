@@ -1,7 +1,5 @@
 #include "xml/XmlStreamWriter.h"
 
-#include <cstring>
-
 namespace vesk::util::xml {
 
 namespace {
@@ -12,6 +10,10 @@ constexpr char kKeinElement[] =
 constexpr char kKeinOffenesElement[] =
     "Fehler beim schreiben eines Elementendes: Es gibt kein offenes Element.";
 constexpr char kNamensraumFehlt[] = "Namensraum nicht gefunden";
+
+bool mussMaskiert(char c, bool attribut) {
+  return c == '&' || c == '<' || c == '>' || (attribut && c == '"');
+}
 
 // Replaces every occurrence of muster in text (muster is never empty).
 std::string ersetzeAlle(const std::string& text, const std::string& muster,
@@ -38,9 +40,8 @@ void XmlStreamWriter::haenge(const char* text, std::size_t laenge) {
 }
 
 void XmlStreamWriter::haengeMaskiert(const char* text, std::size_t laenge, bool attribut) {
-  const char* zuMaskieren = attribut ? "&<>\"" : "&<>";
   std::size_t i = 0;
-  while (i < laenge && std::strchr(zuMaskieren, text[i]) == nullptr) ++i;
+  while (i < laenge && !mussMaskiert(text[i], attribut)) ++i;
   if (i == laenge) return haenge(text, laenge);
 
   std::string maskiert(text, i);
@@ -77,9 +78,7 @@ void XmlStreamWriter::schliesseStartTag() {
 
 void XmlStreamWriter::zeilenumbruch() {
   if (!prettyPrint_ || !anythingWritten_) return;
-  std::string einzug(kZeilenumbruch);
-  einzug.append(openElements_.size(), '\t');
-  haenge(einzug);
+  output_->append(kZeilenumbruch, 2).append(openElements_.size(), '\t');
 }
 
 std::string XmlStreamWriter::qualifiziere(const std::string& prefix, const std::string& localName) {
