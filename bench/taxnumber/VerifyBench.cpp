@@ -85,4 +85,27 @@ void BM_VerifyJedesLandNeueDefdaten(benchmark::State& state) {
 }
 BENCHMARK(BM_VerifyJedesLandNeueDefdaten);
 
+// 13 digits to the Land notation and back, each Land in turn.
+void BM_KonvertierungJedesLand(benchmark::State& state) {
+  FinanzamtsdatenService service(nullptr, nullptr);
+  DefdatenSteuernummerImpl defdaten(&service);
+  auto& verifier = zudadavizu_20_0::verifierFuer("Steuernummer");
+  const std::vector<std::string> nummern = gueltigeNummern(defdaten);
+  const bool rueckwaerts = state.range(0) == 1;
+  std::vector<std::string> eingaben;
+  for (const std::string& nummer : nummern) {
+    eingaben.push_back(rueckwaerts ? nummer : verifier.convertBack(nummer, &defdaten).first);
+  }
+  std::size_t i = 0;
+  for (auto _ : state) {
+    auto ergebnis = rueckwaerts ? verifier.convertBack(eingaben[i], &defdaten)
+                                : verifier.convert(eingaben[i], &defdaten);
+    benchmark::DoNotOptimize(ergebnis);
+    if (!ergebnis.second.empty()) state.SkipWithError("a conversion failed");
+    i = i + 1 == eingaben.size() ? 0 : i + 1;
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KonvertierungJedesLand)->ArgName("convertBack")->Arg(0)->Arg(1);
+
 }  // namespace
