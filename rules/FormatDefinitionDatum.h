@@ -4,6 +4,7 @@
 
 #include "rules/Attribut.h"
 #include "rules/DatumLeser.h"
+#include "rules/Datumspruefung.h"
 #include "rules/IDatumFormat.h"
 #include "rules/IFormatDefinition.h"
 
@@ -13,7 +14,7 @@ namespace zudadavizu_20_0 {
 // rejected, and the partially known kind (0 to 3).
 class FormatDefinitionDatum : public IDatumFormat, public IFormatDefinition {
  public:
-  // std::invalid_argument for a bad pattern or kind.
+  // teilBekanntArtCode: a TeilBekanntArt; std::invalid_argument for a bad pattern or kind.
   FormatDefinitionDatum(const std::string& muster, bool pruefeAb1900, int teilBekanntArtCode);
 
   const std::string& getFormat() const override { return format_; }
