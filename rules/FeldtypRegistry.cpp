@@ -1,7 +1,7 @@
 #include "rules/FeldtypRegistry.h"
 
-#include <iterator>
 #include <stdexcept>
+#include <string_view>
 
 #include "rules/Fehlermeldung.h"
 #include "rules/IFeldtypVordefiniertFehlerIds.h"
@@ -11,7 +11,7 @@ namespace zudadavizu_20_0 {
 enum class Sonderfall { Keiner, Steuernummer, IdNr };
 
 struct FeldtypEintrag {
-  const char* feldtyp;
+  std::string_view feldtyp;
   const std::string* fehlerSchluessel;
   bool ohneVast;  // skipped in vastModus: the VAST side has no tax office data
   Sonderfall sonderfall;
@@ -37,7 +37,7 @@ const FeldtypEintrag SCHLUESSEL[] = {
 
 const FeldtypEintrag* eintragFuer(const std::string& feldtyp) {
   for (const FeldtypEintrag& eintrag : SCHLUESSEL) {
-    if (feldtyp == eintrag.feldtyp) return &eintrag;
+    if (eintrag.feldtyp == feldtyp) return &eintrag;
   }
   return nullptr;
 }
