@@ -1,6 +1,7 @@
 // IBAN, BIC and identification number checks of the service through the loaded module.
 #include <algorithm>
 #include <random>
+#include <thread>
 
 #include "support/ModulTest.h"
 
@@ -118,6 +119,30 @@ TEST_F(BankUndIdNr, GeneratedIdNummernAndTheirMutations) {
       }
     }
   }
+}
+
+TEST_F(BankUndIdNr, ChecksFromSeveralThreadsAtOnce) {
+  // One service shared by four threads, each also converting tax numbers (pattern caches).
+  std::vector<int> fehler(4, 0);
+  std::vector<std::thread> threads;
+  for (std::size_t t = 0; t < fehler.size(); ++t) {
+    threads.emplace_back([this, t, &fehler] {
+      for (int i = 0; i < 500; ++i) {
+        std::string ausgabe;
+        fehler[t] += dienst().pruefeIBAN("DE89370400440532013000") != 0;
+        fehler[t] += dienst().pruefeIBAN("DE89370400440532013001") != 610001504;
+        fehler[t] += dienst().pruefeBIC("DEUTDEFF500") != 0;
+        fehler[t] += dienst().pruefeIdNummer("86095742719", false) != 0;
+        fehler[t] += dienst().pruefeIdNummer("02345678901", false) != 610001523;
+        fehler[t] += dienst().formatiereSteuernummer("1127012345673", ausgabe) != 0;
+        fehler[t] += ausgabe != "27/123/45673";
+        fehler[t] += dienst().erzeugeSteuernummer("123/45673", "", "1127", ausgabe) != 0;
+        fehler[t] += ausgabe != "1127012345673";
+      }
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(fehler, std::vector<int>(4, 0));
 }
 
 }  // namespace
