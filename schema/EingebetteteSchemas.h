@@ -1,8 +1,7 @@
 #pragma once
 
-#include <xercesc/util/XercesDefs.hpp>
-
 #include <cstddef>
+#include <xercesc/util/XercesDefs.hpp>
 
 #include "schema/PluginNamespace.h"
 

@@ -1,9 +1,8 @@
 #include "schema/VeskEntityResolver.h"
 
+#include <string>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
-
-#include <string>
 
 #include "schema/EingebetteteSchemas.h"
 #include "schema/EntityResolverException.h"

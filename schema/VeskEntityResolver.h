@@ -1,8 +1,7 @@
 #pragma once
 
-#include <xercesc/sax/EntityResolver.hpp>
-
 #include <memory>
+#include <xercesc/sax/EntityResolver.hpp>
 
 #include "schema/PluginNamespace.h"
 

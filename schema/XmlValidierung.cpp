@@ -1,5 +1,7 @@
 #include "schema/XmlValidierung.h"
 
+#include <memory>
+#include <sstream>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/sax/ErrorHandler.hpp>
 #include <xercesc/sax/Locator.hpp>
@@ -10,9 +12,6 @@
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/SecurityManager.hpp>
 #include <xercesc/util/XMLUni.hpp>
-
-#include <memory>
-#include <sstream>
 
 #include "schema/EntityResolverException.h"
 #include "xml/XStr.h"
@@ -50,9 +49,9 @@ class ErrorHandler : public xercesc::ErrorHandler {
   void melde(const xercesc::SAXParseException& e) const {
     if (logger_ == nullptr || !logger_->isEnabled()) return;
     std::ostringstream zeile;
-    zeile << "FEHLER: " << "XML-Eingabedaten in Zeile " << e.getLineNumber() << " in Spalte "
-          << e.getColumnNumber() << ": '" << StrX(e.getMessage(), StrX::nachsichtig).text()
-          << "'";
+    zeile << "FEHLER: "
+          << "XML-Eingabedaten in Zeile " << e.getLineNumber() << " in Spalte "
+          << e.getColumnNumber() << ": '" << StrX(e.getMessage(), StrX::nachsichtig).text() << "'";
     logger_->log(zeile.str());
   }
 
@@ -116,9 +115,7 @@ class TiefenBegrenzer : public DefaultHandler {
       throw SAXParseException(meldung.unicodeForm(), *locator_);
     }
   }
-  void endElement(const XMLCh* const, const XMLCh* const, const XMLCh* const) override {
-    --tiefe_;
-  }
+  void endElement(const XMLCh* const, const XMLCh* const, const XMLCh* const) override { --tiefe_; }
 
  private:
   const Locator* locator_ = nullptr;

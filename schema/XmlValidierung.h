@@ -1,9 +1,8 @@
 #pragma once
 
-#include <xercesc/sax/EntityResolver.hpp>
-
 #include <cstddef>
 #include <string>
+#include <xercesc/sax/EntityResolver.hpp>
 
 #include "schema/PluginNamespace.h"
 #include "veskplugin2/IPluginLogger.h"

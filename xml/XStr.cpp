@@ -1,13 +1,12 @@
 #include "xml/XStr.h"
 
+#include <cstring>
+#include <sstream>
+#include <stdexcept>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/PlatformUtils.hpp>
 #include <xercesc/util/TransService.hpp>
 #include <xercesc/util/XMLString.hpp>
-
-#include <cstring>
-#include <sstream>
-#include <stdexcept>
 
 #include "xml/XmlPlattform.h"
 
@@ -24,9 +23,9 @@ XStr::XStr(const char* text, std::size_t laenge) : zeichen_(laenge + 1, 0) {
   if (laenge == 0) return;
   std::vector<unsigned char> zeichenGroessen(laenge + 2);
   XMLSize_t verbraucht = 0;
-  const XMLSize_t erzeugt = transcoder->transcodeFrom(
-      reinterpret_cast<const XMLByte*>(text), laenge, zeichen_.data(), laenge + 1, verbraucht,
-      zeichenGroessen.data());
+  const XMLSize_t erzeugt =
+      transcoder->transcodeFrom(reinterpret_cast<const XMLByte*>(text), laenge, zeichen_.data(),
+                                laenge + 1, verbraucht, zeichenGroessen.data());
   zeichen_.resize(erzeugt + 1);
   zeichen_[erzeugt] = 0;
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <xercesc/util/XercesDefs.hpp>
-
 #include <string>
 #include <vector>
+#include <xercesc/util/XercesDefs.hpp>
 
 namespace vesk::util::xml {
 

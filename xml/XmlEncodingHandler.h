@@ -8,7 +8,9 @@
 namespace vesk::util::xml {
 
 // The document declares an encoding other than the expected one.
-class WrongEncodingException : public std::runtime_error { using std::runtime_error::runtime_error; };
+class WrongEncodingException : public std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
 
 // Watches the XML declaration: records whether it names an encoding and throws
 // WrongEncodingException out of the parse when that encoding is not the expected

@@ -1,10 +1,9 @@
 #include "xml/XmlPlattform.h"
 
-#include <xercesc/util/OutOfMemoryException.hpp>
-#include <xercesc/util/PlatformUtils.hpp>
-
 #include <stdexcept>
 #include <string>
+#include <xercesc/util/OutOfMemoryException.hpp>
+#include <xercesc/util/PlatformUtils.hpp>
 
 namespace vesk::util::xml {
 

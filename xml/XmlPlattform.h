@@ -1,8 +1,7 @@
 #pragma once
 
-#include <xercesc/util/TransService.hpp>
-
 #include <new>
+#include <xercesc/util/TransService.hpp>
 
 namespace vesk::util::xml {
 

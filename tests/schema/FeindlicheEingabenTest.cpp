@@ -1,19 +1,18 @@
 // Hostile documents: each ends with a result code within seconds and bounded
 // memory, and nothing is read from disk or network.
-#include <gtest/gtest.h>
-
 #include <arpa/inet.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/inotify.h>
 #include <sys/socket.h>
-#include <xercesc/framework/MemBufInputSource.hpp>
-#include <xercesc/sax2/SAX2XMLReader.hpp>
-#include <xercesc/sax2/XMLReaderFactory.hpp>
 
 #include <cstdlib>
 #include <fstream>
 #include <random>
+#include <xercesc/framework/MemBufInputSource.hpp>
+#include <xercesc/sax2/SAX2XMLReader.hpp>
+#include <xercesc/sax2/XMLReaderFactory.hpp>
 
 #include "tests/schema/Kindprozess.h"
 #include "tests/schema/SchemaTestHilfen.h"
@@ -86,19 +85,22 @@ std::string billionLaughs(int stufen) {
 TEST(FeindlicheEingaben, EntitaetenUndDtds) {
   const std::string lachen = "&a" + std::to_string(20) + ";";
   pruefe({
-      {"billion laughs", kDeklaration + "<!DOCTYPE Arbel [" + billionLaughs(20) + "]><Arbel>" +
-                             lachen + "</Arbel>", 610301006, 5, 16},
-      {"externe Entitaet Datei", kDeklaration +
+      {"billion laughs",
+       kDeklaration + "<!DOCTYPE Arbel [" + billionLaughs(20) + "]><Arbel>" + lachen + "</Arbel>",
+       610301006, 5, 16},
+      {"externe Entitaet Datei",
+       kDeklaration +
            "<!DOCTYPE Arbel [<!ENTITY e SYSTEM \"file:///etc/passwd\">]><Arbel>&e;</Arbel>",
        610301006, 5, 16},
       {"externe DTD Datei", kDeklaration + "<!DOCTYPE Arbel SYSTEM \"/etc/passwd\"><Arbel/>",
        610301201, 5, 16},
-      {"externe DTD URL", kDeklaration +
-           "<!DOCTYPE Arbel SYSTEM \"http://127.0.0.1:9/a.dtd\"><Arbel/>", 610301201, 5, 16},
+      {"externe DTD URL",
+       kDeklaration + "<!DOCTYPE Arbel SYSTEM \"http://127.0.0.1:9/a.dtd\"><Arbel/>", 610301201, 5,
+       16},
       {"externe DTD leere Id", kDeklaration + "<!DOCTYPE Arbel PUBLIC \"-//x//y\" \"\"><Arbel/>",
        610301006, 5, 16},
-      {"externe DTD &-Id", kDeklaration + "<!DOCTYPE Arbel SYSTEM \"&passwd\"><Arbel/>",
-       610301006, 5, 16},
+      {"externe DTD &-Id", kDeklaration + "<!DOCTYPE Arbel SYSTEM \"&passwd\"><Arbel/>", 610301006,
+       5, 16},
   });
 }
 
@@ -123,8 +125,9 @@ class LachResolver : public xercesc::EntityResolver {
 
 TEST(FeindlicheEingaben, EntitaetenExpansionIstBegrenzt) {
   LachResolver resolver;
-  pruefe({{"billion laughs extern", kDeklaration +
-               "<!DOCTYPE Arbel SYSTEM \"lachen.dtd\"><Arbel>&a40;</Arbel>", 610301006, 10, 16}},
+  pruefe({{"billion laughs extern",
+           kDeklaration + "<!DOCTYPE Arbel SYSTEM \"lachen.dtd\"><Arbel>&a40;</Arbel>", 610301006,
+           10, 16}},
          &resolver);
 }
 
@@ -235,8 +238,9 @@ TEST(FeindlicheEingaben, NichtsWirdVonPlatteOderNetzGelesen) {
   const std::string arbel = "<Arbel xmlns=\"http://divide-vira.example/arbel/transfer\"";
   std::string mitOrten = transfer("");
   mitOrten.replace(mitOrten.find(arbel), arbel.size(),
-                   arbel + " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\""
-                           " xsi:schemaLocation=\"http://divide-vira.example/arbel/transfer " +
+                   arbel +
+                       " xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\""
+                       " xsi:schemaLocation=\"http://divide-vira.example/arbel/transfer " +
                        lauscher.url() + "/a.xsd\" xsi:noNamespaceSchemaLocation=\"probe.xsd\"");
   const struct {
     std::string dokument, schemaId;

@@ -1,10 +1,9 @@
 // VeskEntityResolver: the four embedded schemas, refusals and null answers.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/util/BinInputStream.hpp>
-
-#include <memory>
 
 #include "schema/EntityResolverException.h"
 #include "tests/schema/SchemaTestHilfen.h"
@@ -40,7 +39,8 @@ TEST(VeskEntityResolver, LiefertDieVierSchemas) {
   for (const auto& fall : FAELLE) {
     SCOPED_TRACE(fall.systemId);
     const XStr id(fall.systemId);
-    std::unique_ptr<xercesc::InputSource> quelle(resolver->resolveEntity(u"egal", id.unicodeForm()));
+    std::unique_ptr<xercesc::InputSource> quelle(
+        resolver->resolveEntity(u"egal", id.unicodeForm()));
     ASSERT_NE(quelle, nullptr);
     EXPECT_EQ(std::u16string(quelle->getSystemId()), std::u16string(id.unicodeForm()));
     ASSERT_NE(quelle->getEncoding(), nullptr);

@@ -52,13 +52,15 @@ TEST(SchemaDateien, GroesseZeilenendenEncodingVersion) {
     EXPECT_EQ(text.rfind("\r\n"), text.size() - 2);
     EXPECT_EQ(anzahl(text, "\n"), anzahl(text, "\r\n"));
     EXPECT_EQ(anzahl(text, "\r"), anzahl(text, "\r\n"));
-    EXPECT_EQ(text.find("<?xml version=\"1.0\" encoding=\"" + std::string(fall.encoding) + "\"?>\r\n"),
-              0u);
+    EXPECT_EQ(
+        text.find("<?xml version=\"1.0\" encoding=\"" + std::string(fall.encoding) + "\"?>\r\n"),
+        0u);
     if (*fall.versionskommentar != 0) {
       EXPECT_NE(text.find(std::string(fall.versionskommentar) + "\r\n"), std::string::npos);
     }
     EXPECT_NE(text.find("elementFormDefault=\"qualified\" attributeFormDefault=\"unqualified\" "
-                        "version=\"" + std::string(fall.versionsattribut) + "\">"),
+                        "version=\"" +
+                        std::string(fall.versionsattribut) + "\">"),
               std::string::npos);
     // Every byte is ISO-8859-15 text: no C0 controls but CR and LF, no C1 controls.
     for (unsigned char c : text) {
@@ -70,8 +72,10 @@ TEST(SchemaDateien, GroesseZeilenendenEncodingVersion) {
 
 TEST(SchemaDateien, EinbindungUndNamensraeume) {
   const std::string wurzel = schema("arbel0810_bisNH_extern.xsd");
-  EXPECT_NE(wurzel.find("<xs:include schemaLocation=\"./ndh000010_extern.xsd\"/>"), std::string::npos);
-  EXPECT_NE(wurzel.find("<xs:include schemaLocation=\"./th000008_extern.xsd\"/>"), std::string::npos);
+  EXPECT_NE(wurzel.find("<xs:include schemaLocation=\"./ndh000010_extern.xsd\"/>"),
+            std::string::npos);
+  EXPECT_NE(wurzel.find("<xs:include schemaLocation=\"./th000008_extern.xsd\"/>"),
+            std::string::npos);
   for (const char* kopf : {"th000008_extern.xsd", "ndh000010_extern.xsd"}) {
     EXPECT_NE(schema(kopf).find("schemaLocation=\"./headerbasis000002.xsd\"/>"), std::string::npos);
     EXPECT_NE(schema(kopf).find("<xs:import namespace="), std::string::npos);

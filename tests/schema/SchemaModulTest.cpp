@@ -82,8 +82,9 @@ TEST_F(SchemaValidationService, KontextEntscheidetVerfuegbarkeitUndStirbtMitDemD
     auto dienst = modul().schemaValidationService(nullptr, kontext);
     EXPECT_EQ(dienst->isAvailable(), verfuegbar);
     EXPECT_EQ(dienst->getContext(), kontext);
-    EXPECT_EQ(static_cast<const vesk::plugin2::iface::ISchemaValidationService&>(*dienst).getContext(),
-              kontext);
+    EXPECT_EQ(
+        static_cast<const vesk::plugin2::iface::ISchemaValidationService&>(*dienst).getContext(),
+        kontext);
     dienst.reset();
     EXPECT_EQ(zerstoert, 1);
   }

@@ -1,12 +1,11 @@
 // validateXml: result codes and log lines for each outcome, and the loggers.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
 #include <xercesc/sax/SAXParseException.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 #include <xercesc/util/RuntimeException.hpp>
-
-#include <functional>
-#include <new>
 
 #include "schema/EntityResolverException.h"
 #include "tests/schema/SchemaTestHilfen.h"
@@ -35,21 +34,27 @@ TEST(Validierung, EncodingDeklaration) {
       {mitDeklaration(kDeklaration), 0, {}},
       {mitDeklaration("<?xml version=\"1.0\" encoding=\"iso-8859-15\"?>"), 0, {}},
       {mitDeklaration("<?xml version='1.0' encoding='Iso-8859-15' standalone='no'?>\r\n"), 0, {}},
-      {mitDeklaration("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"), 610301108, {kFalschesEncoding}},
-      {mitDeklaration("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"), 610301108,
+      {mitDeklaration("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"),
+       610301108,
+       {kFalschesEncoding}},
+      {mitDeklaration("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"),
+       610301108,
        {kFalschesEncoding}},
       {mitDeklaration("<?xml version=\"1.0\"?>"), 610301108, {kOhnePraeambel}},
       {rumpf(), 610301108, {kOhnePraeambel}},
       // Blanks inside the quotes are no encoding name to the parser: it stops
       // before announcing the declaration.
-      {mitDeklaration("<?xml version=\"1.0\" encoding=\" ISO-8859-15\"?>"), 610301108,
+      {mitDeklaration("<?xml version=\"1.0\" encoding=\" ISO-8859-15\"?>"),
+       610301108,
        {berichtZeile("Zeile 1 in Spalte 44", "invalid XML encoding declaration ' ISO-8859-15'"),
         kOhnePraeambel}},
       // The missing declaration wins over errors and fatal errors alike.
-      {undeklariert, 610301108,
+      {undeklariert,
+       610301108,
        {berichtZeile("Zeile 1 in Spalte 5", "no declaration found for element 'a'"),
         kOhnePraeambel}},
-      {"<a>", 610301108,
+      {"<a>",
+       610301108,
        {berichtZeile("Zeile 1 in Spalte 4", "no declaration found for element 'a'"),
         berichtZeile("Zeile 1 in Spalte 4",
                      "input ended before all started tags were ended; last tag started is 'a'"),
@@ -89,18 +94,24 @@ TEST(Validierung, FehlerUndFataleFehler) {
     int code;
     std::vector<std::string> zeilen;
   } FAELLE[] = {
-      {"fremde Wurzel", fremdeWurzel, 610301200,
+      {"fremde Wurzel",
+       fremdeWurzel,
+       610301200,
        {berichtZeile(positionNach(fremdeWurzel, "<Fremd xmlns=\"urn:x\">"),
                      "no declaration found for element 'Fremd'"),
         berichtZeile(positionNach(fremdeWurzel, "<Fremd xmlns=\"urn:x\">"),
                      "attribute 'xmlns' is not declared for element 'Fremd'"),
         berichtZeile(positionNach(fremdeWurzel, "<a/>"), "no declaration found for element 'a'"),
         berichtZeile(positionNach(fremdeWurzel, "<b/>"), "no declaration found for element 'b'")}},
-      {"zwei Fehler", falsch, 610301200,
+      {"zwei Fehler",
+       falsch,
+       610301200,
        {berichtZeile(positionNach(falsch, "senden</Vorgang>"), "value 'senden' not in enumeration"),
         berichtZeile(positionNach(falsch, "9999x</HerstellerID>"),
                      "value '9999x' does not match regular expression facet '[0-9]{5}'")}},
-      {"fehlendes Pflichtattribut und Kinder", ohneVersion, 610301200,
+      {"fehlendes Pflichtattribut und Kinder",
+       ohneVersion,
+       610301200,
        {berichtZeile(positionNach(ohneVersion, "<TransferHeader/>"),
                      "missing required attribute 'version'"),
         berichtZeile(positionNach(ohneVersion, "<TransferHeader/>"),
@@ -110,15 +121,20 @@ TEST(Validierung, FehlerUndFataleFehler) {
                      "VersionClient?,Zusatz?)'"),
         berichtZeile(positionNach(ohneVersion, "</Arbel>"),
                      "missing elements in content model '(TransferHeader,DatenTeil)'")}},
-      {"nicht wohlgeformt", kDeklaration + "<a></b>", 610301006,
+      {"nicht wohlgeformt",
+       kDeklaration + "<a></b>",
+       610301006,
        {berichtZeile("Zeile 2 in Spalte 4", "no declaration found for element 'a'"),
         berichtZeile("Zeile 2 in Spalte 6", "expected end of tag 'a'")}},
-      {"leer nach Deklaration", kDeklaration, 610301006,
+      {"leer nach Deklaration",
+       kDeklaration,
+       610301006,
        {berichtZeile("Zeile 2 in Spalte 1", "invalid document structure")}},
       // The depth cap ends the parse with an exception of its own at element 2001.
       {"zu tief", tief, 610301200, tiefZeilen},
       {"DTD mit abgelehnter Id",
-       kDeklaration + "<!DOCTYPE Arbel SYSTEM \"./TH000008_extern.xsd\"><Arbel/>", 610301201,
+       kDeklaration + "<!DOCTYPE Arbel SYSTEM \"./TH000008_extern.xsd\"><Arbel/>",
+       610301201,
        {validierungsZeile("Entity './TH000008_extern.xsd' konnte nicht aufgeloest werden.")}},
   };
   for (const auto& fall : FAELLE) {
@@ -178,9 +194,8 @@ class WerfenderResolver : public xercesc::EntityResolver {
 Ergebnis mitResolver(xercesc::EntityResolver& resolver) {
   const std::string dokument = mitDeklaration(kDeklaration);
   ZeilenLogger logger;
-  const int code = PLUGIN_NAMESPACE::validateXml(dokument.data(), dokument.size(),
-                                                 PLUGIN_NAMESPACE::kRootSchemaSystemId, resolver,
-                                                 &logger);
+  const int code = PLUGIN_NAMESPACE::validateXml(
+      dokument.data(), dokument.size(), PLUGIN_NAMESPACE::kRootSchemaSystemId, resolver, &logger);
   return {code, logger.zeilen};
 }
 
@@ -196,18 +211,25 @@ TEST(Validierung, AusnahmenDerBibliothekUndDesResolvers) {
     int code;
     std::vector<std::string> zeilen;
   } FAELLE[] = {
-      {"XMLException", [] { ThrowXML(xercesc::RuntimeException, xercesc::XMLExcepts::Gen_ParseInProgress); },
-       610301200, {validierungsZeile(kOrt + bibliotheksText)}},
+      {"XMLException",
+       [] { ThrowXML(xercesc::RuntimeException, xercesc::XMLExcepts::Gen_ParseInProgress); },
+       610301200,
+       {validierungsZeile(kOrt + bibliotheksText)}},
       // A character outside Latin-9 turns the message into ASCII with '?'.
       {"SAXParseException",
        [] { throw xercesc::SAXParseException(u"Teilst\u00fcck \u0100 kaputt", u"", u"", 3, 4); },
-       610301200, {validierungsZeile(kOrt + "Teilst?ck ? kaputt")}},
+       610301200,
+       {validierungsZeile(kOrt + "Teilst?ck ? kaputt")}},
       {"WrongEncodingException",
-       [] { throw vesk::util::xml::WrongEncodingException("egal"); }, 610301108,
+       [] { throw vesk::util::xml::WrongEncodingException("egal"); },
+       610301108,
        {kFalschesEncoding}},
       {"EntityResolverException",
-       [] { throw vesk::wex2::EntityResolverException("Entity 'x' konnte nicht aufgeloest werden."); },
-       610301201, {validierungsZeile("Entity 'x' konnte nicht aufgeloest werden.")}},
+       [] {
+         throw vesk::wex2::EntityResolverException("Entity 'x' konnte nicht aufgeloest werden.");
+       },
+       610301201,
+       {validierungsZeile("Entity 'x' konnte nicht aufgeloest werden.")}},
   };
   for (const auto& fall : FAELLE) {
     SCOPED_TRACE(fall.name);

@@ -1,12 +1,11 @@
 // The XML declaration check, called the way the parser calls it and through a parse.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
 #include <xercesc/framework/MemBufInputSource.hpp>
 #include <xercesc/sax2/SAX2XMLReader.hpp>
 #include <xercesc/sax2/XMLReaderFactory.hpp>
-
-#include <memory>
-#include <string>
 
 #include "xml/XStr.h"
 #include "xml/XmlEncodingHandler.h"
@@ -40,9 +39,9 @@ TEST(XmlEncodingHandler, VergleichOhneGrossschreibungUndRaender) {
       {" iso-8859-15 ", "ISO-8859-15", true},
       {"ISO-8859-15", "UTF-8", false},
       {"ISO-8859-15", "ISO-8859-1", false},
-      {"ISO-8859-15", "ISO 8859-15", false},    // inner blanks count
+      {"ISO-8859-15", "ISO 8859-15", false},  // inner blanks count
       {"ISO-8859-15", "ISO-8859-15x", false},
-      {"ISO-8859-15", "\xa4", false},           // a Latin-9 byte survives into the message
+      {"ISO-8859-15", "\xa4", false},  // a Latin-9 byte survives into the message
   };
   for (const auto& fall : FAELLE) {
     SCOPED_TRACE(fall.deklariert);

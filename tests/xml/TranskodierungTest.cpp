@@ -1,10 +1,9 @@
 // Conversion between ISO-8859-15 bytes and the parser's 16-bit characters.
 #include <gtest/gtest.h>
 
-#include <xercesc/util/XMLExceptMsgs.hpp>
-
 #include <stdexcept>
 #include <string>
+#include <xercesc/util/XMLExceptMsgs.hpp>
 
 #include "xml/XStr.h"
 #include "xml/XmlPlattform.h"
@@ -23,9 +22,10 @@ struct Paar {
 const Paar PAARE[] = {
     {"", u""},
     {"ASCII 0-9 <&>", u"ASCII 0-9 <&>"},
-    {"Grüße aus Köln", u"Gr\u00fc\u00dfe aus K\u00f6ln"},                 // Latin-1 range
-    {"\xa4 \xa6\xa8\xb4\xb8\xbc\xbd\xbe", u"\u20ac \u0160\u0161\u017d\u017e\u0152\u0153\u0178"},  // Latin-9 only
-    {"\x01\x7f\xff", u"\u0001\u007f\u00ff"},                             // edges of the byte range
+    {"Grüße aus Köln", u"Gr\u00fc\u00dfe aus K\u00f6ln"},  // Latin-1 range
+    {"\xa4 \xa6\xa8\xb4\xb8\xbc\xbd\xbe",
+     u"\u20ac \u0160\u0161\u017d\u017e\u0152\u0153\u0178"},  // Latin-9 only
+    {"\x01\x7f\xff", u"\u0001\u007f\u00ff"},                 // edges of the byte range
 };
 
 TEST(Transkodierung, BytesZuZeichenUndZurueck) {
@@ -72,7 +72,8 @@ TEST(Transkodierung, NichtDarstellbaresZeichen) {
       ADD_FAILURE() << fall.nachsichtig << ": no exception";
     } catch (const std::runtime_error& e) {
       const std::string text = e.what();
-      const std::string anfang = "Fehler beim Transkodieren von Unicode zu ISO-8859-15. Nachricht: \"";
+      const std::string anfang =
+          "Fehler beim Transkodieren von Unicode zu ISO-8859-15. Nachricht: \"";
       const std::string ende =
           "\" Fehlercode: " + std::to_string(xercesc::XMLExcepts::Trans_Unrepresentable);
       EXPECT_EQ(text.substr(0, anfang.size()), anfang) << text;
