@@ -15,7 +15,7 @@ class LettlandValidator : public IUstIdNrValidator, private UstIdNrValidatorBase
     const int letzte = ziffer(r[10]);
     if (rest != 4 && (letzte == 3 - rest || letzte == 14 - rest)) return true;
     std::int64_t laufnummer = 0;
-    return istDatumTTMMJJ(r.substr(0, 6)) && alsZahl(r.substr(6, 5), laufnummer);
+    return alsZahl(r.substr(6, 5), laufnummer) && istDatumTTMMJJ(r.substr(0, 6));
   }
 };
 
