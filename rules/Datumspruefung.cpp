@@ -2,6 +2,7 @@
 
 #include <boost/lexical_cast.hpp>
 #include <stdexcept>
+#include <string_view>
 
 #include "rules/Heute.h"
 #include "rules/IFormaleFehlerConstants.h"
@@ -15,14 +16,21 @@ constexpr int kNichtGelesen = -1;
 // The component of the given width at pos, or -1 when absent or outside the value.
 int liesKomponente(const std::string& wert, std::string::size_type pos, std::size_t breite) {
   if (pos == std::string::npos || pos + breite > wert.size()) return kNichtGelesen;
-  return boost::lexical_cast<int>(wert.substr(pos, breite));
+  // Plain digits are by far the common case; anything else keeps the library's reading.
+  int zahl = 0;
+  for (std::size_t i = pos; i < pos + breite; ++i) {
+    if (wert[i] < '0' || wert[i] > '9') return boost::lexical_cast<int>(wert.substr(pos, breite));
+    zahl = zahl * 10 + (wert[i] - '0');
+  }
+  return zahl;
 }
 
 }  // namespace
 
 std::string::size_type komponentenPosition(const std::string& muster,
                                            const std::string& komponente) {
-  if (komponente != "dd" && komponente != "MM" && komponente != "yy" && komponente != "yyyy") {
+  const std::string_view k(komponente);  // compares lengths first, unlike string vs. char*
+  if (k != "dd" && k != "MM" && k != "yy" && k != "yyyy") {
     throw std::invalid_argument("Unbekannte Datumskomponente '" + komponente + "'");
   }
   return muster.find(komponente);
