@@ -35,7 +35,12 @@ XmlStreamWriter::XmlStreamWriter(std::string* ausgabe, const std::string& encodi
     : encoding_(encoding), output_(ausgabe), prettyPrint_(prettyPrint) {}
 
 void XmlStreamWriter::haenge(const char* text, std::size_t laenge) {
-  output_->append(text, laenge);
+  // Most pieces are a character or two; push_back is inlined, append is not.
+  if (laenge <= 2) {
+    for (std::size_t i = 0; i < laenge; ++i) output_->push_back(text[i]);
+  } else {
+    output_->append(text, laenge);
+  }
   anythingWritten_ = true;
 }
 
@@ -78,7 +83,8 @@ void XmlStreamWriter::schliesseStartTag() {
 
 void XmlStreamWriter::zeilenumbruch() {
   if (!prettyPrint_ || !anythingWritten_) return;
-  output_->append(kZeilenumbruch, 2).append(openElements_.size(), '\t');
+  haenge(kZeilenumbruch, 2);
+  for (std::size_t ebene = 0; ebene < openElements_.size(); ++ebene) output_->push_back('\t');
 }
 
 std::string XmlStreamWriter::qualifiziere(const std::string& prefix, const std::string& localName) {
