@@ -1,7 +1,6 @@
 // The four schema files: size, line ends, encodings, versions and the stated structure.
 #include <gtest/gtest.h>
 
-#include <regex>
 #include <set>
 
 #include "tests/schema/SchemaTestHilfen.h"
@@ -18,18 +17,22 @@ std::size_t anzahl(const std::string& text, const std::string& teil) {
   return n;
 }
 
+// The values of the attribute attribut="..." in text, in order.
+std::vector<std::string> attributWerte(const std::string& text, const std::string& vor) {
+  std::vector<std::string> ergebnis;
+  for (auto pos = text.find(vor); pos != std::string::npos; pos = text.find(vor, pos)) {
+    pos += vor.size();
+    ergebnis.push_back(text.substr(pos, text.find('"', pos) - pos));
+  }
+  return ergebnis;
+}
+
 // The enumeration values of one named simple type.
 std::vector<std::string> werte(const std::string& text, const std::string& typ) {
   const auto anfang = text.find("<xs:simpleType name=\"" + typ + "\">");
   EXPECT_NE(anfang, std::string::npos) << typ;
   const auto ende = text.find("</xs:simpleType>", anfang);
-  const std::regex wert("<xs:enumeration value=\"([^\"]*)\"/>");
-  std::vector<std::string> ergebnis;
-  const std::string teil = text.substr(anfang, ende - anfang);
-  for (std::sregex_iterator i(teil.begin(), teil.end(), wert), e; i != e; ++i) {
-    ergebnis.push_back((*i)[1]);
-  }
-  return ergebnis;
+  return attributWerte(text.substr(anfang, ende - anfang), "<xs:enumeration value=\"");
 }
 
 TEST(SchemaDateien, GroesseZeilenendenEncodingVersion) {
@@ -81,13 +84,11 @@ TEST(SchemaDateien, EinbindungUndNamensraeume) {
     EXPECT_NE(schema(kopf).find("<xs:import namespace="), std::string::npos);
   }
   // Neutral namespaces of our own under a reserved example domain.
-  const std::regex namensraum("targetNamespace=\"([^\"]*)\"");
   for (const char* name : {"arbel0810_bisNH_extern.xsd", "th000008_extern.xsd",
                            "ndh000010_extern.xsd", "headerbasis000002.xsd"}) {
-    std::smatch treffer;
-    const std::string text = schema(name);
-    ASSERT_TRUE(std::regex_search(text, treffer, namensraum)) << name;
-    EXPECT_EQ(treffer[1].str().rfind("http://divide-vira.example/", 0), 0u) << name;
+    const auto namensraeume = attributWerte(schema(name), "targetNamespace=\"");
+    ASSERT_EQ(namensraeume.size(), 1u) << name;
+    EXPECT_EQ(namensraeume[0].rfind("http://divide-vira.example/", 0), 0u) << name;
   }
 }
 
