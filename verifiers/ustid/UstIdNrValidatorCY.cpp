@@ -16,7 +16,7 @@ class ZypernValidator : public IUstIdNrValidator, private UstIdNrValidatorBase {
   }
 
  private:
-  // Value of a digit at an even position; -1 for a character that is not a digit.
+  // Value of a digit in the 1st, 3rd, 5th or 7th place; -1 for a character that is no digit.
   static int ungerade(int z) {
     static constexpr int kWerte[] = {1, 0, 5, 7, 9, 13, 15, 17, 19, 21};
     return z < 0 ? -1 : kWerte[z];
