@@ -70,20 +70,5 @@ TEST(BundesVerifier, KonvertierenNicht) {
   }
 }
 
-TEST(VerifierFabrik, SteuernummerTypen) {
-  EXPECT_EQ(&verifierFuer("Steuernummer"), &steuernummerVerifier());
-  EXPECT_EQ(&verifierFuer("Steuernummer"), &verifierFuer("Steuernummer"));
-  EXPECT_EQ(&verifierFuer("Bundessteuernummer"), &bundessteuernummerVerifier());
-  EXPECT_EQ(&verifierFuer("Bundesfinanzamtsnummer"), &bundesfinanzamtsnummerVerifier());
-  for (const char* unbekannt : {"steuernummer", "Steuernummer ", "BundesSteuernummer"}) {
-    try {
-      verifierFuer(unbekannt);
-      ADD_FAILURE() << unbekannt;
-    } catch (const std::runtime_error& e) {
-      EXPECT_STREQ(e.what(), "Ungültiger Vordefinierter Typ");
-    }
-  }
-}
-
 }  // namespace
 }  // namespace zudadavizu_20_0
