@@ -22,11 +22,6 @@ bool istErlaubterSchluessel(const std::string& schluessel) {
   return false;
 }
 
-const std::string& dezimalTrennerSchluessel() {
-  static const std::string schluessel("DezimalTrenner");
-  return schluessel;
-}
-
 }  // namespace
 
 Darstellung::Darstellung(char standardDezimalTrenner, const Darstellungsinformation& info, int jahr)
@@ -41,7 +36,7 @@ Darstellung::Darstellung(char standardDezimalTrenner, const Darstellungsinformat
                                                        "' in Darstellungsinformation verwendet.");
     }
   }
-  const std::string& dezimalTrenner = eintraege_.wertVon(dezimalTrennerSchluessel());
+  const std::string& dezimalTrenner = eintraege_.wertVon("DezimalTrenner");
   if (dezimalTrenner != Darstellungsinformation::nullText()) {
     if (dezimalTrenner != "." && dezimalTrenner != ",") {
       throw UngueltigeDarstellungsInformationException(

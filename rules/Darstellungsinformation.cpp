@@ -20,8 +20,8 @@ void Darstellungsinformation::setze(const std::string& schluessel, const std::st
   eintraege_[{schluessel, zusatz}] = wert;
 }
 
-const std::string& Darstellungsinformation::wertVon(const std::string& schluessel) const {
-  const auto it = eintraege_.find({schluessel, std::string()});
+const std::string& Darstellungsinformation::wertVon(std::string_view schluessel) const {
+  const auto it = eintraege_.find(SchluesselOrdnung::Ansicht(schluessel, std::string_view()));
   return it == eintraege_.end() ? nullText() : it->second;
 }
 

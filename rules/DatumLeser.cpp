@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <tuple>
+#include <utility>
 
 #include "rules/Datumspruefung.h"
 #include "rules/IFormaleFehlerConstants.h"
@@ -164,55 +165,53 @@ Datumsbefund pruefeDatumsTeile(const DatumsTeile& teile, const DatumsSchreibweis
 }
 
 DatumLeser::DatumLeser(const DatumsSchreibweise& gespeichert, const DatumDarstellung& darstellung,
-                       const std::string& bereichTrenner)
+                       std::string bereichTrenner)
     : gespeichert_(gespeichert),
-      anzeige_(gespeichert.fuerDarstellung(darstellung)),
-      speicherTrenner_(bereichTrenner),
-      anzeigeTrenner_(bereichTrenner.empty() || !darstellung.istGesetzt()
-                          ? bereichTrenner
-                          : darstellung.getBereichTrenner()) {
-  formatText_ = anzeige_.formatText();
-  if (!anzeigeTrenner_.empty()) formatText_ += anzeigeTrenner_ + anzeige_.formatText();
+      anzeige_(&gespeichert),
+      speicherTrenner_(std::move(bereichTrenner)),
+      anzeigeTrenner_(speicherTrenner_) {
+  if (!darstellung.istGesetzt()) return;
+  eigeneAnzeige_ = gespeichert.fuerDarstellung(darstellung);
+  anzeige_ = &*eigeneAnzeige_;
+  if (!speicherTrenner_.empty()) anzeigeTrenner_ = darstellung.getBereichTrenner();
 }
 
-std::vector<DatumsTeile> DatumLeser::liesAnzeige(const std::string& wert) const {
-  return lies(wert, anzeige_, anzeigeTrenner_);
+std::string DatumLeser::getFormatText() const {
+  const std::string einzeln = anzeige_->formatText();
+  return anzeigeTrenner_.empty() ? einzeln : einzeln + anzeigeTrenner_ + einzeln;
+}
+
+std::size_t DatumLeser::liesAnzeige(const std::string& wert, DatumsTeile (&teile)[2]) const {
+  return lies(wert, *anzeige_, anzeigeTrenner_, teile);
 }
 
 std::string DatumLeser::konvertiere(const std::string& wert, bool zurAnzeige) const {
-  const DatumsSchreibweise& von = zurAnzeige ? gespeichert_ : anzeige_;
-  const DatumsSchreibweise& nach = zurAnzeige ? anzeige_ : gespeichert_;
+  const DatumsSchreibweise& von = zurAnzeige ? gespeichert_ : *anzeige_;
+  const DatumsSchreibweise& nach = zurAnzeige ? *anzeige_ : gespeichert_;
   const std::string& vonTrenner = zurAnzeige ? speicherTrenner_ : anzeigeTrenner_;
   const std::string& nachTrenner = zurAnzeige ? anzeigeTrenner_ : speicherTrenner_;
-  const std::vector<DatumsTeile> daten = lies(wert, von, vonTrenner);
-  return daten.empty() ? wert : schreibe(daten, nach, nachTrenner);
-}
-
-std::vector<DatumsTeile> DatumLeser::lies(const std::string& wert,
-                                          const DatumsSchreibweise& schreibweise,
-                                          const std::string& trenner) const {
-  std::vector<DatumsTeile> daten(trenner.empty() ? 1 : 2);
-  std::size_t pos = 0;
-  if (!schreibweise.lies(wert, pos, daten.front())) return {};
-  if (!trenner.empty()) {
-    if (wert.compare(pos, trenner.size(), trenner) != 0) return {};
-    pos += trenner.size();
-    if (!schreibweise.lies(wert, pos, daten.back())) return {};
-  }
-  if (pos != wert.size()) return {};
-  return daten;
-}
-
-std::string DatumLeser::schreibe(const std::vector<DatumsTeile>& daten,
-                                 const DatumsSchreibweise& schreibweise,
-                                 const std::string& trenner) const {
+  DatumsTeile teile[2];
+  const std::size_t anzahl = lies(wert, von, vonTrenner, teile);
+  if (anzahl == 0) return wert;
   std::string ziel;
-  schreibweise.schreibe(daten.front(), ziel);
-  if (daten.size() == 2) {
-    ziel += trenner;
-    schreibweise.schreibe(daten.back(), ziel);
+  nach.schreibe(teile[0], ziel);
+  if (anzahl == 2) {
+    ziel += nachTrenner;
+    nach.schreibe(teile[1], ziel);
   }
   return ziel;
+}
+
+std::size_t DatumLeser::lies(const std::string& wert, const DatumsSchreibweise& schreibweise,
+                             const std::string& trenner, DatumsTeile (&teile)[2]) const {
+  std::size_t pos = 0;
+  if (!schreibweise.lies(wert, pos, teile[0])) return 0;
+  if (!trenner.empty()) {
+    if (wert.compare(pos, trenner.size(), trenner) != 0) return 0;
+    pos += trenner.size();
+    if (!schreibweise.lies(wert, pos, teile[1])) return 0;
+  }
+  return pos == wert.size() ? (trenner.empty() ? 1 : 2) : 0;
 }
 
 }  // namespace zudadavizu_20_0

@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "rules/DatumDarstellung.h"
@@ -86,29 +85,29 @@ Datumsbefund pruefeDatumsTeile(const DatumsTeile& teile, const DatumsSchreibweis
 // separator, or by the definition's when no date settings are given).
 class DatumLeser {
  public:
-  // bereichTrenner empty: single dates. gespeichert must outlive the reader.
+  // bereichTrenner empty: single dates. gespeichert and darstellung must outlive the reader.
   DatumLeser(const DatumsSchreibweise& gespeichert, const DatumDarstellung& darstellung,
-             const std::string& bereichTrenner);
+             std::string bereichTrenner);
 
-  // The display layout as text, e.g. "TT.MM.JJJJ" or "JJJJ-MM-TT/JJJJ-MM-TT".
-  const std::string& getFormatText() const { return formatText_; }
+  // The display layout as text, e.g. "TT.MM.JJJJ" or "JJJJ-MM-TT~JJJJ-MM-TT".
+  std::string getFormatText() const;
   const std::string& getAnzeigeTrenner() const { return anzeigeTrenner_; }
-  // All dates of a display value (one, or two for a range); empty when it cannot be read.
-  std::vector<DatumsTeile> liesAnzeige(const std::string& wert) const;
+  // Reads the dates of a display value into teile: returns 1 (or 2 for a range), 0 when the
+  // value cannot be read.
+  std::size_t liesAnzeige(const std::string& wert, DatumsTeile (&teile)[2]) const;
   // Display form to stored form (zurAnzeige false) or back; unreadable values come back as given.
   std::string konvertiere(const std::string& wert, bool zurAnzeige) const;
 
  private:
-  std::vector<DatumsTeile> lies(const std::string& wert, const DatumsSchreibweise& schreibweise,
-                                const std::string& trenner) const;
-  std::string schreibe(const std::vector<DatumsTeile>& daten,
-                       const DatumsSchreibweise& schreibweise, const std::string& trenner) const;
+  std::size_t lies(const std::string& wert, const DatumsSchreibweise& schreibweise,
+                   const std::string& trenner, DatumsTeile (&teile)[2]) const;
 
   const DatumsSchreibweise& gespeichert_;
-  DatumsSchreibweise anzeige_;
+  // Only built when the date settings differ from the pattern.
+  std::optional<DatumsSchreibweise> eigeneAnzeige_;
+  const DatumsSchreibweise* anzeige_;
   std::string speicherTrenner_;
   std::string anzeigeTrenner_;
-  std::string formatText_;
 };
 
 }  // namespace zudadavizu_20_0

@@ -56,11 +56,11 @@ int FormatDefinitionDatum::pruefeWert(const Pruefkontext& kontext,
     kontext.logger->trace("Validiere Datum <" + kontext.wert + "> .");
   }
   const DatumLeser leser(schreibweise_, datumsDarstellung(kontext), std::string());
-  const std::vector<DatumsTeile> teile = leser.liesAnzeige(kontext.wert);
-  if (teile.empty()) {
+  DatumsTeile teile[2];
+  if (leser.liesAnzeige(kontext.wert, teile) == 0) {
     return melde(C::ID_DATUM_UNGUELTIG, C::DATUM_FORMAT_FALSCH, leser.getFormatText(), kontext);
   }
-  const Datumsbefund befund = pruefeDatumsTeile(teile.front(), schreibweise_, teilBekanntArtCode_);
+  const Datumsbefund befund = pruefeDatumsTeile(teile[0], schreibweise_, teilBekanntArtCode_);
   if (befund.fehlerId != 0) {
     return melde(befund.fehlerId, C::DATUM_FALSCH, leser.getFormatText(), kontext);
   }

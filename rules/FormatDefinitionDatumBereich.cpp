@@ -28,37 +28,40 @@ int FormatDefinitionDatumBereich::pruefeWert(const Pruefkontext& kontext,
   using C = IFormaleFehlerConstants;
   const DatumLeser leser(getSchreibweise(), datumsDarstellung(kontext),
                          std::string(1, bereichTrenner_));
-  const std::string& format = leser.getFormatText();
   if (kontext.wert.find(leser.getAnzeigeTrenner()) == std::string::npos) {
-    return melde(C::ID_DATUM_BEREICH_UNGUELTIG, C::DATUM_BEREICH_TRENNER_FEHLT, format, kontext);
+    return melde(C::ID_DATUM_BEREICH_UNGUELTIG, C::DATUM_BEREICH_TRENNER_FEHLT,
+                 leser.getFormatText(), kontext);
   }
-  const std::vector<DatumsTeile> teile = leser.liesAnzeige(kontext.wert);
+  DatumsTeile teile[2];
   Datumsbefund anfang;
   Datumsbefund ende;
-  if (!teile.empty()) {
-    anfang = pruefeDatumsTeile(teile.front(), getSchreibweise(), BEKANNT);
-    ende = pruefeDatumsTeile(teile.back(), getSchreibweise(), BEKANNT);
+  const bool gelesen = leser.liesAnzeige(kontext.wert, teile) == 2;
+  if (gelesen) {
+    anfang = pruefeDatumsTeile(teile[0], getSchreibweise(), BEKANNT);
+    ende = pruefeDatumsTeile(teile[1], getSchreibweise(), BEKANNT);
   }
-  if (teile.empty() || anfang.fehlerId != 0 || ende.fehlerId != 0) {
-    return melde(C::ID_DATUM_BEREICH_UNGUELTIG, C::DATUM_BEREICH_FORMAT_FALSCH, format, kontext);
+  if (!gelesen || anfang.fehlerId != 0 || ende.fehlerId != 0) {
+    return melde(C::ID_DATUM_BEREICH_UNGUELTIG, C::DATUM_BEREICH_FORMAT_FALSCH,
+                 leser.getFormatText(), kontext);
   }
   if (regelmenge.pruefeWirtschaftsjahr() && getFormat() == "yyyy") {
-    return pruefeWirtschaftsjahr(anfang, ende, format, kontext, regelmenge);
+    return pruefeWirtschaftsjahr(anfang, ende, leser, kontext, regelmenge);
   }
   if ((anfang.jahrBekannt && anfang.datum.jahr < 1900) ||
       (ende.jahrBekannt && ende.datum.jahr < 1900)) {
-    return melde(C::ID_DATUM_BEREICH_VOR_1900, C::DATUM_BEREICH_DATUM_FALSCH, format, kontext);
+    return melde(C::ID_DATUM_BEREICH_VOR_1900, C::DATUM_BEREICH_DATUM_FALSCH, leser.getFormatText(),
+                 kontext);
   }
   if (ende.datum < anfang.datum) {
-    return melde(C::ID_DATUM_BEREICH_ENDE_VOR_ANFANG, C::DATUM_BEREICH_NICHT_GUELTIG, format,
-                 kontext);
+    return melde(C::ID_DATUM_BEREICH_ENDE_VOR_ANFANG, C::DATUM_BEREICH_NICHT_GUELTIG,
+                 leser.getFormatText(), kontext);
   }
   return 0;
 }
 
 int FormatDefinitionDatumBereich::pruefeWirtschaftsjahr(const Datumsbefund& anfang,
                                                         const Datumsbefund& ende,
-                                                        const std::string& formatText,
+                                                        const DatumLeser& leser,
                                                         const Pruefkontext& kontext,
                                                         const IRegelmenge& regelmenge) const {
   using C = IFormaleFehlerConstants;
@@ -66,18 +69,20 @@ int FormatDefinitionDatumBereich::pruefeWirtschaftsjahr(const Datumsbefund& anfa
   const int schluss = ende.datum.jahr;
   const int veranlagungsjahr = regelmenge.getVeranlagungsjahr();
   if (start < 1960) {
-    return melde(C::ID_WJ_ANFANG_VOR_1960, C::DATUM_BEREICH_ANFANG_VOR_1960, formatText, kontext);
+    return melde(C::ID_WJ_ANFANG_VOR_1960, C::DATUM_BEREICH_ANFANG_VOR_1960, leser.getFormatText(),
+                 kontext);
   }
   if (veranlagungsjahr != 0 && schluss > veranlagungsjahr + 1) {
     return melde(C::ID_WJ_ENDE_NACH_VZ_PLUS_EINS, C::DATUM_BEREICH_ENDE_NACH_VZ_PLUS_EINS,
-                 formatText, kontext);
+                 leser.getFormatText(), kontext);
   }
   if (schluss - start > 1) {
-    return melde(C::ID_WJ_MEHR_ALS_EIN_JAHR, C::DATUM_BEREICH_UMFASST_MEHR_ALS_EIN_JAHR, formatText,
-                 kontext);
+    return melde(C::ID_WJ_MEHR_ALS_EIN_JAHR, C::DATUM_BEREICH_UMFASST_MEHR_ALS_EIN_JAHR,
+                 leser.getFormatText(), kontext);
   }
   if (schluss < start) {
-    return melde(C::ID_WJ_ENDE_VOR_ANFANG, C::DATUM_BEREICH_ENDE_VOR_ANFANG, formatText, kontext);
+    return melde(C::ID_WJ_ENDE_VOR_ANFANG, C::DATUM_BEREICH_ENDE_VOR_ANFANG, leser.getFormatText(),
+                 kontext);
   }
   return 0;
 }

@@ -28,7 +28,7 @@ class FormatDefinitionDatumBereich : public FormatDefinitionDatum {
 
  private:
   int pruefeWirtschaftsjahr(const Datumsbefund& anfang, const Datumsbefund& ende,
-                            const std::string& formatText, const Pruefkontext& kontext,
+                            const DatumLeser& leser, const Pruefkontext& kontext,
                             const IRegelmenge& regelmenge) const;
 
   char bereichTrenner_;

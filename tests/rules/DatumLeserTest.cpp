@@ -108,9 +108,10 @@ TEST(DatumLeser, Lesen) {
             : datumsEinstellungen(fall.trenner, fall.reihenfolge, fall.nullenOptional);
     const DatumsSchreibweise muster(fall.muster);
     const DatumDarstellung d(info, 2099);
-    const auto teile = DatumLeser(muster, d, "").liesAnzeige(fall.wert);
+    DatumsTeile teile[2];
+    const std::size_t anzahl = DatumLeser(muster, d, "").liesAnzeige(fall.wert, teile);
     const std::string gelesen =
-        teile.empty() ? "-" : teile[0].tag + "|" + teile[0].monat + "|" + teile[0].jahr;
+        anzahl == 0 ? "-" : teile[0].tag + "|" + teile[0].monat + "|" + teile[0].jahr;
     EXPECT_EQ(gelesen, fall.teile) << fall.muster << " " << fall.wert;
   }
 }
