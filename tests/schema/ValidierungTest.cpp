@@ -11,6 +11,7 @@
 #include "tests/schema/SchemaTestHilfen.h"
 #include "xml/XStr.h"
 #include "xml/XmlEncodingHandler.h"
+#include "xml/XmlPlattform.h"
 
 namespace {
 
@@ -201,7 +202,9 @@ Ergebnis mitResolver(xercesc::EntityResolver& resolver) {
 
 TEST(Validierung, AusnahmenDerBibliothekUndDesResolvers) {
   using vesk::util::xml::StrX;
-  // The library words the message of its own exceptions; taken from a second instance.
+  // The library words the message of its own exceptions; taken from a second
+  // instance, which needs the library set up.
+  vesk::util::xml::xmlPlattform();
   const xercesc::RuntimeException vergleich("x", 1, xercesc::XMLExcepts::Gen_ParseInProgress);
   const std::string bibliotheksText = StrX(vergleich.getMessage(), StrX::streng).text();
   const std::string kOrt = "An error occurred in 'Eingabe XML-Daten'! Exception message: ";
