@@ -49,6 +49,11 @@ TEST(Muster, UngueltigeDokumenteJeFehlerklasse) {
       {"ungueltig_nicht_wohlgeformt.xml",
        610301006,
        {berichtZeile("Zeile 88 in Spalte 13", "expected end of tag 'Offen'")}},
+      // Skipped payload nested past the depth cap: the parse ends with an exception.
+      {"ungueltig_zu_tief.xml",
+       610301200,
+       {validierungsZeile("An error occurred in 'Eingabe XML-Daten'! Exception message: "
+                          "Elemente sind tiefer als 2000 Ebenen verschachtelt")}},
       {"ungueltig_externe_entitaet.xml",
        610301201,
        {validierungsZeile(

@@ -43,6 +43,7 @@ TEST_F(SchemaValidationService, MusterErgebenIhrenCode) {
       {"ungueltig_schemafehler.xml", 610301200, 4},
       {"ungueltig_nicht_wohlgeformt.xml", 610301006, 1},
       {"ungueltig_externe_entitaet.xml", 610301201, 1},
+      {"ungueltig_zu_tief.xml", 610301200, 1},
   };
   SammelnderLogger logger;
   auto dienst = modul().schemaValidationService(&logger);
