@@ -54,7 +54,9 @@ const Umsetzung HOST_CODES[] = {
 
 int pruefeFeldtyp(const std::string& typName, const std::string& wert,
                   zdv::IDefdatenSteuernummer* defdaten, std::string* meldung) {
-  zdv::IdentifierImpl identifier("unbenannt", 1, 1, zdv::IdentifierImpl::KEINE_NUMMER);
+  // The field identifier is the same for every call and the check only reads it (messages
+  // clone it), so one instance serves all calls and threads.
+  static zdv::IdentifierImpl identifier("unbenannt", 1, 1, zdv::IdentifierImpl::KEINE_NUMMER);
   zdv::DatenImpl daten;
   zdv::ErgebnisFacade ergebnis;
   zdv::LoggerUtilImpl verwerfen;

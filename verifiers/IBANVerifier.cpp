@@ -55,42 +55,29 @@ constexpr Land IBAN_LAENDER[] = {
 constexpr std::size_t ANZAHL_LAENDER = std::size(IBAN_LAENDER);
 static_assert(ANZAHL_LAENDER == 34);
 
-// Value of an IBAN character in the check digit computation, -1 for none.
-int zeichenwert(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'z') return c - 'a' + 10;
-  return -1;
-}
-
-// Adds the digits of one IBAN character to the running number; false for a character
-// that has no value.
-bool haengeAn(char c, std::uint64_t& zahl) {
-  int wert = zeichenwert(c);
-  if (wert < 0) return false;
-  zahl = zahl * (wert < 10 ? 10 : 100) + static_cast<std::uint64_t>(wert);
+// Appends the decimal digits of one IBAN character to zahl, letters (either case) written
+// as 10..35; false for any other character.
+bool haengeAn(char zeichen, std::uint64_t& zahl) {
+  const unsigned c = static_cast<unsigned char>(zeichen);
+  if (c - '0' < 10u) {
+    zahl = zahl * 10 + (c - '0');
+    return true;
+  }
+  const unsigned buchstabe = (c | 0x20u) - 'a';
+  if (buchstabe >= 26u) return false;
+  zahl = zahl * 100 + buchstabe + 10;
   return true;
 }
 
-// ISO 7064 MOD 97-10 over the account part followed by country code and check digits,
-// letters written as 10..35. The decimal number is reduced in pieces of up to seven
-// characters (at most 14 digits after a remainder below 97, far inside 64 bits).
+// ISO 7064 MOD 97-10 over the account part followed by country code and check digits.
+// The decimal number is reduced in pieces of seven characters (at most 14 digits after a
+// remainder below 97, far inside 64 bits).
 bool pruefzifferStimmt(const std::string& iban) {
+  const std::size_t n = iban.size();
   std::uint64_t zahl = 0;
-  int imStueck = 0;
-  auto nimm = [&](char c) {
-    if (!haengeAn(c, zahl)) return false;
-    if (++imStueck == 7) {
-      zahl %= 97;
-      imStueck = 0;
-    }
-    return true;
-  };
-  for (std::size_t i = 4; i < iban.size(); ++i) {
-    if (!nimm(iban[i])) return false;
-  }
-  for (std::size_t i = 0; i < 4; ++i) {
-    if (!nimm(iban[i])) return false;
+  for (std::size_t i = 0; i < n; ++i) {
+    if (!haengeAn(iban[i + 4 < n ? i + 4 : i + 4 - n], zahl)) return false;
+    if (i % 7 == 6) zahl %= 97;
   }
   return zahl % 97 == 1;
 }

@@ -1,4 +1,5 @@
 #include <stdexcept>
+#include <string_view>
 
 #include "verifiers/Verifiers.h"
 
@@ -7,7 +8,7 @@ namespace zudadavizu_20_0 {
 namespace {
 
 struct Eintrag {
-  const char* typName;
+  std::string_view typName;
   IFeldtypVordefiniert& (*verifier)();
 };
 

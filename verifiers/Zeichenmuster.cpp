@@ -1,5 +1,6 @@
 #include "verifiers/Zeichenmuster.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zudadavizu_20_0 {
@@ -42,15 +43,15 @@ Zeichenmuster::Zeichenmuster(const std::string& muster) {
           pos += 2;
         }
         if (bis < von) syntaxfehler(muster);
-        for (unsigned c = von; c <= bis; ++c) teil.klasse.set(c);
+        for (unsigned c = von; c <= bis; ++c) teil.klasse[c] = true;
         ++pos;
       }
-      if (pos >= muster.size() || teil.klasse.none()) syntaxfehler(muster);
+      if (pos >= muster.size() || muster[pos - 1] == '[') syntaxfehler(muster);
       ++pos;
     } else if (istSonderzeichen(muster[pos])) {
       syntaxfehler(muster);
     } else {
-      teil.klasse.set(static_cast<unsigned char>(muster[pos++]));
+      teil.klasse[static_cast<unsigned char>(muster[pos++])] = true;
     }
     if (pos < muster.size() && muster[pos] == '{') {
       ++pos;
@@ -63,21 +64,30 @@ Zeichenmuster::Zeichenmuster(const std::string& muster) {
       ++pos;
     }
     teile_.push_back(teil);
+    festeLaenge_ = festeLaenge_ && teil.min == teil.max;
+  }
+  if (festeLaenge_) {
+    for (const Teil& teil : teile_) positionen_.insert(positionen_.end(), teil.min, &teil.klasse);
   }
 }
 
-bool Zeichenmuster::passt(const std::string& text) const { return passtAb(text, 0, 0); }
+bool Zeichenmuster::passt(const std::string& text) const {
+  if (!festeLaenge_) return passtAb(text, 0, 0);
+  if (text.size() != positionen_.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!(*positionen_[i])[static_cast<unsigned char>(text[i])]) return false;
+  }
+  return true;
+}
 
 // Fixed quantifiers are walked in a loop; only a variable one (the tables have at most
 // one) tries its lengths from the longest down.
 bool Zeichenmuster::passtAb(const std::string& text, std::size_t teil, std::size_t pos) const {
   for (; teil < teile_.size(); ++teil) {
     const Teil& t = teile_[teil];
+    const std::size_t grenze = std::min<std::size_t>(t.max, text.size() - pos);
     std::size_t anzahl = 0;
-    while (anzahl < t.max && pos + anzahl < text.size() &&
-           t.klasse[static_cast<unsigned char>(text[pos + anzahl])]) {
-      ++anzahl;
-    }
+    while (anzahl < grenze && t.klasse[static_cast<unsigned char>(text[pos + anzahl])]) ++anzahl;
     if (anzahl < t.min) return false;
     if (t.min != t.max) {
       for (; anzahl > t.min; --anzahl) {
