@@ -1,0 +1,35 @@
+// erzeugeSteuernummer with any three texts: a host code, and on success a
+// 13-digit number that the service itself accepts.
+#include <cstdlib>
+#include <memory>
+
+#include "fuzz/Definitionsfehler.h"
+#include "fuzz/FuzzEingabe.h"
+#include "taxoffice/FinanzamtsdatenService.h"
+
+using namespace vesk::divideVira;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
+  static std::unique_ptr<FinanzamtsdatenService> dienst(
+      erzeugeFinanzamtsdatenService(nullptr, nullptr));
+  dvfuzz::Eingabe eingabe(daten, groesse);
+  const std::string landesform = eingabe.bisTrenner('|');
+  const std::string land = eingabe.bisTrenner('|');
+  const std::string bufa = eingabe.rest();
+  dvfuzz::mitDefinitionsfehlern([&] {
+    std::string ausgabe = "vorher";
+    const int code = dienst->erzeugeSteuernummer(landesform, land, bufa, ausgabe);
+    switch (code) {
+      case 0:
+        if (ausgabe.size() != 13 || dienst->pruefeSteuernummer(ausgabe) != 0) std::abort();
+        break;
+      case 610001034:
+      case 610001037:
+      case 610001038:
+        break;
+      default:
+        std::abort();
+    }
+  });
+  return 0;
+}
