@@ -28,19 +28,5 @@ TEST(SteuernummerTabellen, Zeilenreihenfolge) {
   EXPECT_EQ(gelesen, (std::vector<int>{28, 26, 21}));
 }
 
-TEST(SteuernummerTabellen, BezirkUndUnterscheidungsnummerHabenSiebenStellen) {
-  for (const SteuernummerFormatZeile& zeile : STEUERNUMMER_FORMATE) {
-    EXPECT_EQ(zeile.stellenBezirk + zeile.stellenUnterscheidungsnummer, 7) << zeile.landNummer;
-    EXPECT_STREQ(zeile.trenner3, "") << zeile.landNummer;
-  }
-}
-
-TEST(SteuernummerTabellen, SummandenNurFuerZweierverfahren) {
-  for (const SteuernummerFormatZeile& zeile : STEUERNUMMER_FORMATE) {
-    const bool zweier = std::string(zeile.verfahren) == "2er-Verfahren";
-    EXPECT_EQ(waehleSummanden(zeile.landNummer) != nullptr, zweier) << zeile.landNummer;
-  }
-}
-
 }  // namespace
 }  // namespace vesk::divideVira
