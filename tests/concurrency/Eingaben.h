@@ -1,0 +1,115 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace dvtest {
+
+// Inputs for the concurrent runs. Valid and invalid ones are mixed on purpose; what each
+// should give is taken from a single-threaded run, not from here.
+
+// The first listed office of each Land, the test office 1096, an office with a record
+// outside the lists (2380), one without a record (1115) and the Bayern office 9181.
+inline const std::vector<int>& aemter() {
+  static const std::vector<int> liste = {1010, 1113, 1127, 2104, 2204, 2301, 2408, 2601, 2613,
+                                         2701, 2801, 3006, 3132, 3203, 4006, 4104, 5101, 5206,
+                                         5304, 9101, 9181, 9202, 1096, 2380, 1115};
+  return liste;
+}
+
+// 13-digit tax numbers of one office, with every check digit.
+inline std::vector<std::string> steuernummernVon(int amt) {
+  std::vector<std::string> nummern;
+  for (const char* rumpf : {"01234567", "00010002"}) {
+    for (char p = '0'; p <= '9'; ++p) nummern.push_back(std::to_string(amt) + rumpf + p);
+  }
+  return nummern;
+}
+
+// Texts that are not 13 digits of a listed office.
+inline std::vector<std::string> besondereSteuernummern() {
+  return {"", "x", "112701234567", "11270123456733", "9198012345678"};
+}
+
+inline std::vector<std::string> steuernummern() {
+  std::vector<std::string> nummern = besondereSteuernummern();
+  for (int amt : aemter()) {
+    for (std::string& n : steuernummernVon(amt)) nummern.push_back(std::move(n));
+  }
+  return nummern;
+}
+
+// Appends each text once more with its last character changed.
+inline void mitVeraendertemSchluss(std::vector<std::string>& liste) {
+  const std::size_t anzahl = liste.size();
+  for (std::size_t i = 0; i < anzahl; ++i) {
+    std::string falsch = liste[i];
+    falsch.back() = falsch.back() == '1' ? '2' : '1';
+    liste.push_back(falsch);
+  }
+}
+
+// Published sample IBANs of every country of the table, each also with its last character
+// changed, and malformed ones.
+inline std::vector<std::string> ibans() {
+  std::vector<std::string> liste = {
+      "AT611904300234573201",         "BE68539007547034",
+      "BG80BNBG96611020345678",       "CH9300762011623852957",
+      "CY17002001280000001200527600", "CZ6508000000192000145399",
+      "DE89370400440532013000",       "DK5000400440116243",
+      "EE382200221020145685",         "ES9121000418450200051332",
+      "FI2112345600000785",           "FR1420041010050500013M02606",
+      "GB82WEST12345698765432",       "GI75NWBK000000007099453",
+      "GR1601101250000000012300695",  "HR1210010051863000160",
+      "HU42117730161111101800000000", "IE29AIBK93115212345678",
+      "IS140159260076545510730339",   "IT60X0542811101000000123456",
+      "LI21088100002324013AA",        "LT121000011101001000",
+      "LU280019400644750000",         "LV80BANK0000435195001",
+      "MC5811222000010123456789030",  "MT84MALT011000012345MTLCAST001S",
+      "NL91ABNA0417164300",           "NO9386011117947",
+      "PL61109010140000071219812874", "PT50000201231234567890154",
+      "RO49AAAA1B31007593840000",     "SE4550000000058398257466",
+      "SI56263300012039086",          "SK3112000000198742637541",
+  };
+  mitVeraendertemSchluss(liste);
+  for (const char* schlecht : {"", "DE89", "de89370400440532013000", "US12123456789",
+                               "DE8937040044053201300", "DE89 3704 0044 0532 0130 00"}) {
+    liste.push_back(schlecht);
+  }
+  return liste;
+}
+
+inline std::vector<std::string> bics() {
+  return {"DEUTDEFF", "DEUTDEFF500", "MARKDEF1100", "BNPAFRPP",     "deutdeff",
+          "DEUTXXFF", "DEUT1EFF",    "DEUTDEFF50",  "DEUTDEFF5000", "",
+          "AIBKIE2D", "NWBKGB2L",    "GEBABEBB",    "COBADEFFXXX",  "DEUTDEF\xE4"};
+}
+
+inline std::vector<std::string> idNummern() {
+  return {"86095742719", "86095742710", "23456789110",  "23456789111", "02345678901",
+          "02345678902", "8609574271",  "860957427199", "1234567890a", "",
+          "11111111111", "12345678903", "65929970489",  "57549285017", "0234567890"};
+}
+
+// Published sample VAT numbers of every country rule, each also with its last character
+// changed, and malformed ones.
+inline std::vector<std::string> ustIdNummern() {
+  std::vector<std::string> liste = {
+      "ATU13585627",  "BE0428759497",  "BG175074752",   "BG7523169263",   "CY10259033P",
+      "CZ25123891",   "CZ640903926",   "CZ7103192745",  "DE136695976",    "DK13585628",
+      "EE100931558",  "EL094259216",   "ES54362315K",   "ESA13585625",    "ESX2482300W",
+      "FI20774740",   "FR40303265045", "FRK7399859412", "GB802311782",    "HR33392005961",
+      "HU12892312",   "IE6433435F",    "IT00743110157", "LT100001919017", "LT119511515",
+      "LU15027442",   "LV16117519997", "LV40003521600", "MT11679112",     "NL004495445B01",
+      "PL5260001246", "PT501964843",   "RO11198699",    "SE123456789701", "SI50223054",
+      "SK2022749619",
+  };
+  mitVeraendertemSchluss(liste);
+  for (const char* schlecht : {"", "DE", "de136695976", "XX123456789", "DE13669597", "12345678"}) {
+    liste.push_back(schlecht);
+  }
+  return liste;
+}
+
+}  // namespace dvtest
