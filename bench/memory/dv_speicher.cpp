@@ -1,0 +1,225 @@
+// dv_speicher: resident memory of the module as a host sees it, step by step: before
+// loading, after dlopen and initialisation, after the first use of each service, and the
+// peak while validating a 3 KB and a 10 MB document. Prints a Markdown table.
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bench/memory/Speicherstand.h"
+#include "cli/ModulLader.h"
+
+namespace {
+
+using namespace vesk::plugin2::iface;
+using dvbench::liesSpeicherstand;
+
+constexpr std::size_t kGrossesDokument = 10u << 20;
+
+class TextEingabe : public IServiceInput {
+ public:
+  explicit TextEingabe(const std::string& xml) : xml_(xml) {}
+  const std::string& getXml() override { return xml_; }
+
+ private:
+  const std::string& xml_;
+};
+
+// Host record that keeps nothing; the module fills it as it would a real one.
+class Datensatz : public IFinanzamtsdaten {
+ public:
+  const std::string& getBuFaNummer() const override { return leer_; }
+  void setBuFaNummer(const std::string&) override {}
+  bool getKennzeichenA() const override { return false; }
+  void setKennzeichenA(bool) override {}
+  bool getKennzeichenB() const override { return false; }
+  void setKennzeichenB(bool) override {}
+#define DV_FELD(feld)                                             \
+  const std::string& get##feld() const override { return leer_; } \
+  void set##feld(const std::string&) override {}
+  VESK_FINANZAMTSDATEN_FELDER(DV_FELD)
+#undef DV_FELD
+
+ private:
+  std::string leer_;
+};
+
+std::string liesDatei(const std::string& pfad) {
+  std::ifstream datei(pfad, std::ios::binary);
+  if (!datei) throw std::runtime_error("nicht lesbar: " + pfad);
+  std::ostringstream inhalt;
+  inhalt << datei.rdbuf();
+  return inhalt.str();
+}
+
+// The sample with its one tax case repeated until the document reaches groesse bytes. The
+// payload is not checked against a schema, so the copies keep the document valid.
+std::string vergroessert(const std::string& muster, std::size_t groesse) {
+  const std::string anfang = "<Steuerfall>", ende = "</Steuerfall>";
+  const auto von = muster.find(anfang), bis = muster.find(ende);
+  if (von == std::string::npos || bis == std::string::npos) {
+    throw std::runtime_error("Muster ohne Steuerfall");
+  }
+  const std::string fall = muster.substr(von, bis + ende.size() - von);
+  std::string dokument = muster.substr(0, bis + ende.size());
+  dokument.reserve(groesse + fall.size() + muster.size());
+  while (dokument.size() + muster.size() - (bis + ende.size()) < groesse) {
+    dokument += "\n            " + fall;
+  }
+  return dokument + muster.substr(bis + ende.size());
+}
+
+std::string mb(long kb) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", static_cast<double>(kb) / 1024.0);
+  return text;
+}
+
+// One table row per step: resident size after it, what the step added and how much of that
+// are pages of mapped files (code and constant data of the module and its libraries). Peak
+// rows also show the highest resident size during the step, measured from a reset peak, and
+// how far it rose above the size before the step.
+class Tabelle {
+ public:
+  Tabelle() : dateienVorher_(dvbench::residentJeDatei()) {
+    start_ = vorher_ = liesSpeicherstand();
+    zeile("Prozess vor dem Laden", start_, "", "");
+  }
+  void schritt(const std::string& name, const std::function<void()>& arbeit) {
+    arbeit();
+    zeile(name, liesSpeicherstand(), "", "");
+  }
+  void spitze(const std::string& name, const std::function<void()>& arbeit) {
+    if (!dvbench::setzeSpitzeZurueck()) throw std::runtime_error("clear_refs nicht schreibbar");
+    const long davor = liesSpeicherstand().rssKb;
+    arbeit();
+    const auto nachher = liesSpeicherstand();
+    zeile(name, nachher, mb(nachher.hwmKb), "+" + mb(nachher.hwmKb - davor));
+  }
+  // The module's share so far: everything resident now beyond the process before loading.
+  void merkeModul() {
+    modul_ = {vorher_.rssKb - start_.rssKb, 0, vorher_.dateiKb - start_.dateiKb};
+  }
+
+  void drucke() const {
+    std::printf(
+        "| Schritt | VmRSS danach MB | Zuwachs MB | davon Dateiseiten MB | Spitze MB | Spitze "
+        "über davor MB |\n|---|---:|---:|---:|---:|---:|\n");
+    for (const std::string& z : zeilen_) std::printf("%s\n", z.c_str());
+    std::printf(
+        "\nModul nach erster Nutzung aller Dienste: %s MB über dem Prozess vor dem Laden, davon "
+        "%s MB Dateiseiten.\nMit dem Modul geladene Dateien (resident am Ende, MB):",
+        mb(modul_.rssKb).c_str(), mb(modul_.dateiKb).c_str());
+    // Largest first; the many small libraries the parser library pulls in are summed up.
+    std::vector<std::pair<long, std::string>> neue;
+    for (const auto& [pfad, kb] : dvbench::residentJeDatei()) {
+      if (dateienVorher_.count(pfad) == 0) neue.emplace_back(kb, pfad.substr(pfad.rfind('/') + 1));
+    }
+    std::sort(neue.rbegin(), neue.rend());
+    long rest = 0, summe = 0;
+    std::size_t kleine = 0;
+    for (const auto& [kb, name] : neue) {
+      summe += kb;
+      if (kb >= 256) {
+        std::printf(" %s %s;", name.c_str(), mb(kb).c_str());
+      } else {
+        rest += kb;
+        ++kleine;
+      }
+    }
+    std::printf(" %zu weitere %s; zusammen %s\n", kleine, mb(rest).c_str(), mb(summe).c_str());
+  }
+
+ private:
+  void zeile(const std::string& name, const dvbench::Speicherstand& stand,
+             const std::string& spitze, const std::string& ueber) {
+    zeilen_.push_back(
+        "| " + name + " | " + mb(stand.rssKb) + " | " + mitVorzeichen(stand.rssKb - vorher_.rssKb) +
+        " | " + mitVorzeichen(stand.dateiKb - vorher_.dateiKb) + " | " +
+        (spitze.empty() ? "-" : spitze) + " | " + (ueber.empty() ? "-" : ueber) + " |");
+    vorher_ = stand;
+  }
+  static std::string mitVorzeichen(long kb) { return (kb >= 0 ? "+" : "") + mb(kb); }
+
+  std::map<std::string, long> dateienVorher_;
+  dvbench::Speicherstand start_{}, vorher_{}, modul_{};
+  std::vector<std::string> zeilen_;
+};
+
+void pruefeCode(int code, const char* was) {
+  if (code != 0) throw std::runtime_error(std::string(was) + ": " + std::to_string(code));
+}
+
+int miss(const std::string& musterPfad) {
+  const std::string klein = liesDatei(musterPfad);
+  const std::string pfad = dvhost::standardModulPfad();
+  Tabelle tabelle;
+
+  std::unique_ptr<dvhost::ModulLader> modul;
+  tabelle.schritt("dlopen", [&] { modul = std::make_unique<dvhost::ModulLader>(pfad); });
+  tabelle.schritt("Initialisierung", [&] { modul->initialisiere(); });
+  std::unique_ptr<IFehlertextService> texte;
+  std::unique_ptr<IFinanzamtsdatenService> finanzamt;
+  std::unique_ptr<ISchemaValidationService> schema;
+  tabelle.schritt("drei Dienste erzeugt", [&] {
+    texte = modul->fehlertextService();
+    finanzamt = modul->finanzamtsdatenService();
+    schema = modul->schemaValidationService();
+  });
+  tabelle.schritt("Fehlertexte (Host-Code, Plausi-Nummer)", [&] {
+    if (texte->getFehlertext(610001504).empty() || texte->getPlausiFehlertext(2).empty()) {
+      throw std::runtime_error("Fehlertext fehlt");
+    }
+  });
+  tabelle.schritt("Verzeichnis (alle Listen, ein Datensatz)", [&] {
+    std::string xml;
+    pruefeCode(finanzamt->holeFinanzamtLandNummern(xml, true), "holeFinanzamtLandNummern");
+    pruefeCode(finanzamt->holeTestfinanzaemter(xml), "holeTestfinanzaemter");  // 158 entries
+    pruefeCode(finanzamt->holeFinanzaemter("28", xml), "holeFinanzaemter");    // 79 entries
+    Datensatz daten;
+    pruefeCode(finanzamt->holeFinanzamtsdaten("1010", daten, true), "holeFinanzamtsdaten");
+  });
+  tabelle.schritt("BIC, IBAN, IdNr", [&] {
+    pruefeCode(finanzamt->pruefeBIC("MARKDEF1100"), "pruefeBIC");
+    pruefeCode(finanzamt->pruefeIBAN("DE89370400440532013000"), "pruefeIBAN");
+    pruefeCode(finanzamt->pruefeIdNummer("86095742719", false), "pruefeIdNummer");
+  });
+  tabelle.schritt("Steuernummer prüfen, formatieren, erzeugen", [&] {
+    std::string land, zurueck;
+    pruefeCode(finanzamt->pruefeSteuernummer("1127012345673"), "pruefeSteuernummer");
+    pruefeCode(finanzamt->formatiereSteuernummer("1127012345673", land), "formatiere");
+    pruefeCode(finanzamt->erzeugeSteuernummer(land, "11", "", zurueck), "erzeuge");
+  });
+  TextEingabe kleineEingabe(klein);
+  const std::string kleinName = "Schemaprüfung " + std::to_string(klein.size()) + " B";
+  tabelle.spitze(kleinName + ", erste",
+                 [&] { pruefeCode(schema->validate(kleineEingabe), "validate"); });
+  tabelle.spitze(kleinName, [&] { pruefeCode(schema->validate(kleineEingabe), "validate"); });
+  tabelle.merkeModul();
+
+  std::string gross;
+  tabelle.schritt("Dokument von 10 MB beim Host",
+                  [&] { gross = vergroessert(klein, kGrossesDokument); });
+  TextEingabe grosseEingabe(gross);
+  tabelle.spitze("Schemaprüfung " + mb(static_cast<long>(gross.size() / 1024)) + " MB",
+                 [&] { pruefeCode(schema->validate(grosseEingabe), "validate"); });
+  tabelle.drucke();
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return miss(argc > 1 ? argv[1] : DV_SAMPLES_DIR "/gueltig_est.xml");
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "dv_speicher: %s\n", e.what());
+    return 1;
+  }
+}
