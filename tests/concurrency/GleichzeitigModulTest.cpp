@@ -1,7 +1,7 @@
 // Eight threads use the loaded module from its very first call on, as a host may: half of
 // them share one set of services without a logger, the other half create their own set
-// with a logger. Every answer must equal that of a single-threaded run. Run under
-// ThreadSanitizer (./dv test --tsan) this also proves the absence of data races.
+// with a logger. Every answer must equal that of a single-threaded run. Under
+// ThreadSanitizer (./dv test --tsan) any unsynchronised access on these paths fails it too.
 //
 // The only test of its binary: the process must not have used the module before.
 #include <algorithm>
