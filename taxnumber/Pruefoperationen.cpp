@@ -1,6 +1,7 @@
 // Slots 4, 9 and 11 to 14 of the tax office data service: single values checked and
 // converted through the rules library. Messages stay inside the module.
 #include <stdexcept>
+#include <string_view>
 #include <vector>
 
 #include "taxnumber/DefdatenSteuernummerImpl.h"
@@ -11,13 +12,17 @@ namespace vesk::divideVira {
 
 namespace {
 
+using namespace std::string_view_literals;
+
 constexpr int TESTNUMMER_NICHT_ERLAUBT = 610001523;
 constexpr int BUFANUMMER_UNGUELTIG = 610001038;
 
 bool istTrennzeichen(char c) { return c == ' ' || c == '/' || c == '\\' || c == '-' || c == '_'; }
 
 std::vector<std::string> teile(const std::string& text, char trenner) {
-  std::vector<std::string> ergebnis(1);
+  std::vector<std::string> ergebnis;
+  ergebnis.reserve(4);
+  ergebnis.emplace_back();
   for (char c : text) {
     if (c == trenner) {
       ergebnis.emplace_back();
@@ -37,11 +42,11 @@ std::string linksAufgefuellt(const std::string& text, std::size_t laenge) {
 // for the completion throws std::out_of_range.
 std::string ergaenzeKurzform(const std::string& normalisiert, const std::string& praefix,
                              const std::string& bufa) {
-  if (praefix == "26") return normalisiert.size() == 12 ? "0" + normalisiert : std::string();
-  if (praefix == "91" || praefix == "92") {
+  if (praefix == "26"sv) return normalisiert.size() == 12 ? "0" + normalisiert : std::string();
+  if (praefix == "91"sv || praefix == "92"sv) {
     return normalisiert.size() == 9 ? bufa.substr(1, 3) + "/" + normalisiert : std::string();
   }
-  if (praefix != "11" || normalisiert.size() >= 12) return std::string();
+  if (praefix != "11"sv || normalisiert.size() >= 12) return std::string();
   const std::vector<std::string> t = teile(normalisiert, '/');
   if (t.size() != 2 && t.size() != 3) return std::string();
   const std::string& bezirk = t[t.size() - 2];
@@ -76,7 +81,7 @@ int FinanzamtsdatenService::erzeugeSteuernummer(const std::string& steuernummer,
                                                 std::string& ausgabe) {
   try {
     const std::string praefix = landNummer.empty() ? buFaNummer.substr(0, 2) : landNummer;
-    const char trenner = praefix == "24" || praefix == "26" ? ' ' : '/';
+    const char trenner = praefix == "24"sv || praefix == "26"sv ? ' ' : '/';
     std::string normalisiert = steuernummer;
     for (char& c : normalisiert) {
       if (istTrennzeichen(c)) c = trenner;
