@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "veskplugin2/Exports.h"
@@ -75,6 +76,16 @@ class ModulLader {
 
   void* handle_;
   Registrierung registrierung_;
+};
+
+// Host input object of the schema validation: a document held as text.
+class TextEingabe : public vesk::plugin2::iface::IServiceInput {
+ public:
+  explicit TextEingabe(std::string xml) : xml_(std::move(xml)) {}
+  const std::string& getXml() override { return xml_; }
+
+ private:
+  std::string xml_;
 };
 
 // The module next to the host program, as built.

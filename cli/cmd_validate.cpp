@@ -17,15 +17,6 @@ class SammelLogger : public vesk::plugin2::iface::IPluginLogger {
   std::vector<std::string> zeilen;
 };
 
-class TextEingabe : public vesk::plugin2::iface::IServiceInput {
- public:
-  explicit TextEingabe(std::string xml) : xml_(std::move(xml)) {}
-  const std::string& getXml() override { return xml_; }
-
- private:
-  std::string xml_;
-};
-
 // Prints "NAME: CODE TEXT" and the logged lines; true when the document is valid.
 bool pruefe(Sitzung& sitzung, const std::string& name, std::string dokument) {
   SammelLogger logger;

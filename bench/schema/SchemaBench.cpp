@@ -43,20 +43,11 @@ void BM_NurSchemasLaden(benchmark::State& state) {
 BENCHMARK(BM_NurSchemasLaden)->Unit(benchmark::kMillisecond);
 
 #ifdef DV_MIT_MODUL
-class TextEingabe : public vesk::plugin2::iface::IServiceInput {
- public:
-  explicit TextEingabe(std::string xml) : xml_(std::move(xml)) {}
-  const std::string& getXml() override { return xml_; }
-
- private:
-  std::string xml_;
-};
-
 void BM_ValidateModul(benchmark::State& state) {
   dvhost::ModulLader modul(dvhost::standardModulPfad());
   modul.initialisiere();
   auto dienst = modul.schemaValidationService();
-  TextEingabe eingabe(typischesDokument());
+  dvhost::TextEingabe eingabe(typischesDokument());
   for (auto _ : state) {
     if (dienst->validate(eingabe) != 0) state.SkipWithError("document not valid");
   }
