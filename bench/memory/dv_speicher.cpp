@@ -9,7 +9,9 @@
 #include <map>
 #include <memory>
 #include <sstream>
+#include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/memory/Speicherstand.h"
@@ -21,15 +23,6 @@ using namespace vesk::plugin2::iface;
 using dvbench::liesSpeicherstand;
 
 constexpr std::size_t kGrossesDokument = 10u << 20;
-
-class TextEingabe : public IServiceInput {
- public:
-  explicit TextEingabe(const std::string& xml) : xml_(xml) {}
-  const std::string& getXml() override { return xml_; }
-
- private:
-  const std::string& xml_;
-};
 
 // Host record that keeps nothing; the module fills it as it would a real one.
 class Datensatz : public IFinanzamtsdaten {
@@ -196,7 +189,7 @@ int miss(const std::string& musterPfad) {
     pruefeCode(finanzamt->formatiereSteuernummer("1127012345673", land), "formatiere");
     pruefeCode(finanzamt->erzeugeSteuernummer(land, "11", "", zurueck), "erzeuge");
   });
-  TextEingabe kleineEingabe(klein);
+  dvhost::TextEingabe kleineEingabe(klein);
   const std::string kleinName = "Schemaprüfung " + std::to_string(klein.size()) + " B";
   tabelle.spitze(kleinName + ", erste",
                  [&] { pruefeCode(schema->validate(kleineEingabe), "validate"); });
@@ -206,9 +199,10 @@ int miss(const std::string& musterPfad) {
   std::string gross;
   tabelle.schritt("Dokument von 10 MB beim Host",
                   [&] { gross = vergroessert(klein, kGrossesDokument); });
-  TextEingabe grosseEingabe(gross);
-  tabelle.spitze("Schemaprüfung " + mb(static_cast<long>(gross.size() / 1024)) + " MB",
-                 [&] { pruefeCode(schema->validate(grosseEingabe), "validate"); });
+  const std::string grossName =
+      "Schemaprüfung " + mb(static_cast<long>(gross.size() / 1024)) + " MB";
+  dvhost::TextEingabe grosseEingabe(std::move(gross));
+  tabelle.spitze(grossName, [&] { pruefeCode(schema->validate(grosseEingabe), "validate"); });
   tabelle.drucke();
   return 0;
 }

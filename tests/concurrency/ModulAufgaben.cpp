@@ -36,15 +36,6 @@ class Datensatz : public IFinanzamtsdaten {
   std::string leer_;
 };
 
-class TextEingabe : public IServiceInput {
- public:
-  explicit TextEingabe(const std::string& xml) : xml_(xml) {}
-  const std::string& getXml() override { return xml_; }
-
- private:
-  const std::string& xml_;
-};
-
 std::string code(int c) { return std::to_string(c) + ";"; }
 
 std::string liste(const std::vector<int>& werte) {
@@ -312,7 +303,7 @@ void validierung(Sammler& s, const Dienste& d, const Material& m) {
   ISchemaValidationService& schema = d.schema;
   for (const auto& [name, xml] : m.dokumente) {
     s.neu("validate " + name, [&schema, &xml = xml] {
-      TextEingabe eingabe(xml);
+      dvhost::TextEingabe eingabe(xml);
       return code(schema.validate(eingabe));
     });
   }
