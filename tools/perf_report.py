@@ -17,7 +17,7 @@ def benchmark_binaries(build_dir):
             continue
         for name in sorted(os.listdir(path)):
             exe = os.path.join(path, name)
-            if os.path.isfile(exe) and os.access(exe, os.X_OK):
+            if "bench" in name and os.path.isfile(exe) and os.access(exe, os.X_OK):
                 yield exe
 
 
