@@ -1,3 +1,4 @@
+// Display information: the settings read, every error message in the order of the checks.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -18,92 +19,39 @@ Darstellungsinformation info(Paare paare) {
   return i;
 }
 
-const char* const ALLE_ODER_KEINER =
-    "Wenn für einen der Schlüssel 'DatumTrenner', 'DatumBereichTrenner' oder "
-    "'DatumReihenfolge' ein Wert spezifiziert wird, muss für die anderen Schlüssel auch ein "
-    "Wert spezifiziert werden.";
-
-TEST(Darstellungsinformation, SetzeUndWertVon) {
-  Darstellungsinformation i;
-  EXPECT_EQ(i.wertVon("WertWahr"), "null");
-  i.setze("WertWahr", "", "X");
-  i.setze("WertWahr", "", "Y");
-  i.setze("WertWahr", "z", "Z");
-  EXPECT_EQ(i.wertVon("WertWahr"), "Y");
-  EXPECT_EQ(i.getEintraege().size(), 2u);
-  try {
-    i.setze("", "z", "w");
-    FAIL();
-  } catch (const std::runtime_error& e) {
-    EXPECT_STREQ(e.what(),
-                 "Ungueltiger (leerer) Schluessel fuer Darstellungsinformation (Schluessel = '', "
-                 "Wert = 'w')");
-  }
-}
-
-TEST(Darstellung, LeereInformation) {
-  const Darstellung d(',', Darstellungsinformation(), 2099);
-  EXPECT_EQ(d.getDezimalTrenner(), ',');
-  EXPECT_EQ(d.getStandardDezimalTrenner(), ',');
-  EXPECT_FALSE(d.istDezimalTrennerGesetzt());
-  EXPECT_EQ(d.getWertWahr(), "null");
-  EXPECT_EQ(d.getWertFalsch(), "null");
-  EXPECT_FALSE(d.istKonvertiereSteuernummer());
-  EXPECT_FALSE(d.istKonvertiereEnumerationen());
-  EXPECT_EQ(d.getDatum().getTrenner(), "null");
-  EXPECT_EQ(d.getDatum().getBereichTrenner(), "null");
-  EXPECT_TRUE(d.getDatum().getReihenfolge().empty());
-  EXPECT_FALSE(d.getDatum().sindNullenOptional());
-  EXPECT_EQ(d.getDatum().getJahr(), 2099);
-}
-
-TEST(Darstellung, GueltigeWerte) {
+TEST(Darstellung, Einstellungen) {
+  const Darstellung ohne(',', Darstellungsinformation(), 2099);
+  EXPECT_FALSE(ohne.istDezimalTrennerGesetzt());
+  EXPECT_EQ(ohne.getWertWahr() + ohne.getDatum().getTrenner(), "nullnull");
   const Darstellung d('.',
                       info({{"DezimalTrenner", ","},
-                            {"WertWahr", "X"},
                             {"WertFalsch", ""},
-                            {"KonvertiereSteuernummer", "j"},
-                            {"KonvertiereEnumerationen", "n"},
                             {"DatumTrenner", "-"},
                             {"DatumBereichTrenner", "/"},
                             {"DatumReihenfolge", "JMT"},
                             {"DatumNullenOptional", "j"}}),
                       2014);
-  EXPECT_EQ(d.getDezimalTrenner(), ',');
-  EXPECT_EQ(d.getStandardDezimalTrenner(), '.');
-  EXPECT_TRUE(d.istDezimalTrennerGesetzt());
-  EXPECT_EQ(d.getWertWahr(), "X");
-  EXPECT_EQ(d.getWertFalsch(), "");
-  EXPECT_TRUE(d.istKonvertiereSteuernummer());
-  EXPECT_FALSE(d.istKonvertiereEnumerationen());
-  const DatumDarstellung& datum = d.getDatum();
-  EXPECT_EQ(datum.getTrenner(), "-");
-  EXPECT_EQ(datum.getBereichTrenner(), "/");
-  ASSERT_EQ(datum.getReihenfolge().size(), 3u);
-  EXPECT_EQ(datum.getReihenfolge()[0], &Datumsbestandteil::jahr());
-  EXPECT_EQ(datum.getReihenfolge()[1], &Datumsbestandteil::monat());
-  EXPECT_EQ(datum.getReihenfolge()[2], &Datumsbestandteil::tag());
-  EXPECT_TRUE(datum.sindNullenOptional());
-  EXPECT_EQ(datum.getJahr(), 2014);
-  EXPECT_EQ(d.getEintraege().getEintraege().size(), 9u);
-}
-
-TEST(Darstellung, NurKleinesJIstWahr) {
-  for (const auto& fall :
-       {std::make_pair("j", true), std::make_pair("n", false), std::make_pair("J", false),
-        std::make_pair("ja", false), std::make_pair("", false)}) {
-    const Darstellung d(
-        ',',
-        info({{"KonvertiereSteuernummer", fall.first}, {"KonvertiereEnumerationen", fall.first}}),
-        2099);
-    EXPECT_EQ(d.istKonvertiereSteuernummer(), fall.second) << fall.first;
-    EXPECT_EQ(d.istKonvertiereEnumerationen(), fall.second) << fall.first;
+  EXPECT_EQ(std::string() + d.getDezimalTrenner() + d.getStandardDezimalTrenner(), ",.");
+  EXPECT_TRUE(d.istDezimalTrennerGesetzt() && d.getDatum().sindNullenOptional());
+  EXPECT_EQ(d.getWertFalsch() + d.getDatum().getTrenner() + d.getDatum().getBereichTrenner(), "-/");
+  EXPECT_EQ(d.getDatum().getJahr(), 2014);
+  // Only a lower-case "j" switches on.
+  for (const char* wert : {"j", "n", "J", "ja", ""}) {
+    const Darstellung k(
+        ',', info({{"KonvertiereSteuernummer", wert}, {"KonvertiereEnumerationen", wert}}), 2099);
+    EXPECT_EQ(k.istKonvertiereSteuernummer(), std::string(wert) == "j") << wert;
+    EXPECT_EQ(k.istKonvertiereEnumerationen(), std::string(wert) == "j") << wert;
   }
 }
 
+const char* const ALLE_ODER_KEINER =
+    "Wenn für einen der Schlüssel 'DatumTrenner', 'DatumBereichTrenner' oder "
+    "'DatumReihenfolge' ein Wert spezifiziert wird, muss für die anderen Schlüssel auch ein "
+    "Wert spezifiziert werden.";
+
 TEST(Darstellung, JedeFehlermeldung) {
-  // Texts of the display settings errors; where several steps fail, the first in the order of
-  // the checks (order, zeros flag, separator, range separator, all-or-none, key, decimal).
+  // Where several steps fail, the first in the order of the checks (order, zeros flag,
+  // separator, range separator, all-or-none, key, decimal) wins.
   const struct {
     Paare paare;
     const char* meldung;
@@ -139,7 +87,6 @@ TEST(Darstellung, JedeFehlermeldung) {
        "DatumNullenOptional gewählt, aber keinen DatumTrenner spezifiziert."},
       {{{"DatumTrenner", "-"}, {"DatumBereichTrenner", "-"}, {"DatumReihenfolge", "TMJ"}},
        "DatumTrenner und DatumBereichTrenner müssen verschieden sein."},
-      // Order of the checks.
       {{{"DatumReihenfolge", "X"}, {"DatumNullenOptional", "x"}},
        "Ungueltige Reihenfolge 'X' fuer Datumsbestandteile."},
       {{{"DatumNullenOptional", "x"}, {"DatumTrenner", "ab"}},
@@ -153,26 +100,29 @@ TEST(Darstellung, JedeFehlermeldung) {
   for (const auto& fall : faelle) {
     try {
       Darstellung(',', info(fall.paare), 2099);
-      ADD_FAILURE() << "keine Ausnahme fuer " << fall.meldung;
+      ADD_FAILURE() << "no exception for " << fall.meldung;
     } catch (const UngueltigeDarstellungsInformationException& e) {
       EXPECT_STREQ(e.what(), fall.meldung);
     }
   }
+  try {
+    Darstellungsinformation().setze("", "z", "w");
+    ADD_FAILURE();
+  } catch (const std::runtime_error& e) {
+    EXPECT_STREQ(e.what(),
+                 "Ungueltiger (leerer) Schluessel fuer Darstellungsinformation (Schluessel = '', "
+                 "Wert = 'w')");
+  }
 }
 
 TEST(Darstellung, AlleOderKeinerErlaubt) {
-  // All three date keys, or none, pass; an empty separator passes without the zeros flag, and
-  // a blank range separator is a single character.
+  // All three date keys, or none; an empty separator passes without the zeros flag, and a
+  // blank range separator is one character.
   const Paare gut[] = {
       {},
-      {{"DatumTrenner", "."}, {"DatumBereichTrenner", "-"}, {"DatumReihenfolge", "TMJ"}},
       {{"DatumTrenner", ""}, {"DatumBereichTrenner", "-"}, {"DatumReihenfolge", "JMT"}},
       {{"DatumTrenner", "."}, {"DatumBereichTrenner", " "}, {"DatumReihenfolge", "MJT"}},
       {{"DatumNullenOptional", "n"}},
-      {{"DatumTrenner", "/"},
-       {"DatumBereichTrenner", "-"},
-       {"DatumReihenfolge", "MTJ"},
-       {"DatumNullenOptional", "j"}},
   };
   for (const Paare& paare : gut) EXPECT_NO_THROW(Darstellung(',', info(paare), 2099));
   for (const char* reihenfolge : {"JMT", "JTM", "MTJ", "MJT", "TMJ", "TJM"}) {
@@ -184,18 +134,13 @@ TEST(Darstellung, AlleOderKeinerErlaubt) {
     std::string gelesen;
     for (const Datumsbestandteil* teil : d.getDatum().getReihenfolge()) {
       gelesen += teil->getBuchstabe();
+      EXPECT_EQ(&Datumsbestandteil::fuer(teil->getBuchstabe()), teil);
     }
     EXPECT_EQ(gelesen, reihenfolge);
   }
-}
-
-TEST(Datumsbestandteil, Buchstaben) {
-  EXPECT_EQ(&Datumsbestandteil::fuer('J'), &Datumsbestandteil::jahr());
-  EXPECT_EQ(&Datumsbestandteil::fuer('M'), &Datumsbestandteil::monat());
-  EXPECT_EQ(&Datumsbestandteil::fuer('T'), &Datumsbestandteil::tag());
   try {
     Datumsbestandteil::fuer('X');
-    FAIL();
+    ADD_FAILURE();
   } catch (const std::runtime_error& e) {
     EXPECT_STREQ(e.what(), "Unerlaubte Eingabe X");
   }

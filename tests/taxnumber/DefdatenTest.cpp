@@ -1,3 +1,5 @@
+// The rules-facing tax number definitions: members refilled per request, and every Land's
+// negative patterns as the tax number verifier applies them.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,95 +7,102 @@
 
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxoffice/FinanzamtsdatenService.h"
-#include "taxoffice/Finanzamtstabellen.h"
+#include "tests/taxnumber/Referenz.h"
+#include "verifiers/Verifiers.h"
 
 namespace vesk::wex2 {
 namespace {
 
-using divideVira::FinanzamtsdatenService;
+namespace ref = dvtest::referenz;
 
 class Defdaten : public ::testing::Test {
  protected:
-  FinanzamtsdatenService service_{nullptr, nullptr};
+  divideVira::FinanzamtsdatenService service_{nullptr, nullptr};
   DefdatenSteuernummerImpl defdaten_{&service_};
 };
 
-TEST_F(Defdaten, FormatierungWirdKopiertUndNeuGefuellt) {
-  const zudadavizu_20_0::IFormatierung& erste = defdaten_.getFormatierung(26);
-  EXPECT_EQ(erste.getAnzahlStellenFinanzamt(), 2);
-  EXPECT_EQ(erste.getAnzahlStellenBezirk(), 3);
-  EXPECT_EQ(erste.getAnzahlStellenUnterscheidungsnummer(), 4);
-  EXPECT_EQ(erste.getAnzahlStellenPruefziffer(), 1);
-  EXPECT_EQ(erste.getPraefix(), "0");
-  EXPECT_EQ(erste.getTrenner1(), " ");
-  EXPECT_EQ(erste.getTrenner2(), " ");
-  EXPECT_EQ(erste.getTrenner3(), "");
-  const zudadavizu_20_0::IFormatierung& zweite = defdaten_.getFormatierung(53);
-  EXPECT_EQ(&erste, &zweite);
-  EXPECT_EQ(erste.getAnzahlStellenFinanzamt(), 3);
-  EXPECT_EQ(erste.getAnzahlStellenBezirk(), 4);
-  EXPECT_EQ(erste.getPraefix(), "");
-  EXPECT_EQ(erste.getTrenner1(), "/");
-  EXPECT_THROW(defdaten_.getFormatierung(5), std::runtime_error);
-}
+TEST_F(Defdaten, AntwortenWerdenNeuGefuellt) {
+  const zudadavizu_20_0::IFormatierung& format = defdaten_.getFormatierung(26);
+  EXPECT_EQ(format.getPraefix() + "|" + format.getTrenner1(), "0| ");
+  EXPECT_EQ(&defdaten_.getFormatierung(53), &format);
+  EXPECT_EQ(format.getPraefix() + "|" + format.getTrenner1(), "|/");
+  EXPECT_EQ(format.getAnzahlStellenBezirk(), 4);
 
-TEST_F(Defdaten, VerfahrenWirdKopiertUndNeuGefuellt) {
-  const auto& bw = defdaten_.getPruefziffernverfahrenDefinition(28, 2801, 100);
-  EXPECT_EQ(bw.getVerfahren(), "2er-Verfahren");
-  EXPECT_EQ(bw.getSummanden().size(), 12u);
-  const auto& nrw = defdaten_.getPruefziffernverfahrenDefinition(51, 5101, 1000);
-  EXPECT_EQ(&bw, &nrw);
-  EXPECT_EQ(bw.getVerfahren(), "11er-Verfahren-NRW");
-  EXPECT_EQ(bw.getFaktoren(), (std::vector<int>{0, 3, 2, 1, 0, 7, 6, 5, 4, 3, 2, 1}));
-  EXPECT_TRUE(bw.getSummanden().empty());
-  try {
-    defdaten_.getPruefziffernverfahrenDefinition(11, 1115, 300);
-    ADD_FAILURE();
-  } catch (const std::runtime_error& e) {
-    EXPECT_STREQ(e.what(), "Bufanummer existiert nicht.");
-  }
-}
+  const auto& verfahren = defdaten_.getPruefziffernverfahrenDefinition(28, 2801, 100);
+  EXPECT_EQ(verfahren.getSummanden().size(), 12u);
+  EXPECT_EQ(&defdaten_.getPruefziffernverfahrenDefinition(51, 5101, 1000), &verfahren);
+  EXPECT_EQ(verfahren.getVerfahren(), "11er-Verfahren-NRW");
+  EXPECT_TRUE(verfahren.getSummanden().empty());
 
-TEST_F(Defdaten, NegativmusterErsetzenDieVorigen) {
-  const auto& erste = defdaten_.getNegativmuster(91);
-  EXPECT_EQ(erste.size(), 3u);
-  defdaten_.getNegativmuster(41);
-  EXPECT_EQ(erste.size(), 2u);
-  EXPECT_EQ(erste, service_.holeNegativmuster(41));
-  defdaten_.getNegativmuster(28);
-  EXPECT_TRUE(erste.empty());
-}
+  const auto& muster = defdaten_.getNegativmuster(91);
+  EXPECT_EQ(muster.size(), 3u);
+  EXPECT_EQ(&defdaten_.getNegativmuster(28), &muster);
+  EXPECT_TRUE(muster.empty());
 
-TEST_F(Defdaten, FinanzamtAdresse) {
+  // Address of an office with a record, then of one without: all four texts empty.
   const zudadavizu_20_0::IFinanzamtAdresse& adresse = defdaten_.getFinanzamtAdresse(1010);
-  const divideVira::FinanzamtEintrag* saarlouis = divideVira::findeFinanzamtEintrag("1010");
-  ASSERT_NE(saarlouis, nullptr);
-  EXPECT_EQ(adresse.getStrasse(), saarlouis->Strasse);
-  EXPECT_EQ(adresse.getPlz(), saarlouis->Plz);
-  EXPECT_EQ(adresse.getOrt(), saarlouis->Ort);
   EXPECT_EQ(adresse.getName(), "Saarlouis");
-
-  // No record: all four texts empty, also after a filled answer.
+  EXPECT_FALSE(adresse.getPlz().empty());
   EXPECT_EQ(&defdaten_.getFinanzamtAdresse(9999), &adresse);
-  for (const std::string* text :
-       {&adresse.getStrasse(), &adresse.getPlz(), &adresse.getOrt(), &adresse.getName()}) {
-    EXPECT_EQ(*text, "");
-  }
-  // A test office has a name only.
-  defdaten_.getFinanzamtAdresse(1096);
-  EXPECT_EQ(adresse.getName(), "Testfinanzamt Saarland");
-  EXPECT_EQ(adresse.getStrasse() + adresse.getPlz() + adresse.getOrt(), "");
+  EXPECT_EQ(adresse.getStrasse() + adresse.getPlz() + adresse.getOrt() + adresse.getName(), "");
+  defdaten_.getFinanzamtAdresse(1096);  // a test office has a name only
+  EXPECT_EQ(adresse.getName() + adresse.getStrasse() + adresse.getPlz() + adresse.getOrt(),
+            "Testfinanzamt Saarland");
 }
 
-TEST_F(Defdaten, EinfacheAnfragen) {
-  EXPECT_TRUE(defdaten_.existiertFinanzamt(1010));
-  EXPECT_TRUE(defdaten_.existiertFinanzamt(5400));   // test office
-  EXPECT_FALSE(defdaten_.existiertFinanzamt(2380));  // record outside every list
-  EXPECT_FALSE(defdaten_.existiertFinanzamt(9999));
-  EXPECT_EQ(defdaten_.getBundeslandKuerzel(51), "NW");
-  EXPECT_EQ(defdaten_.getBundeslandKuerzel(25), "");
-  EXPECT_TRUE(defdaten_.istBundeslandKuerzel("ND"));
-  EXPECT_FALSE(defdaten_.istBundeslandKuerzel("nw"));
+TEST_F(Defdaten, NegativmusterJedesLandes) {
+  zudadavizu_20_0::IFeldtypVordefiniert& verifier = zudadavizu_20_0::steuernummerVerifier();
+  // The first existing office of a Land; in Berlin one within the weight rule.
+  const auto erstesAmt = [this](int schluessel) {
+    int amt = schluessel * 100;
+    while (!defdaten_.existiertFinanzamt(amt) || (schluessel == 11 && !ref::berlin(amt, 0))) ++amt;
+    return amt;
+  };
+  // Expected codes by the published pattern lists: Bayern, the other Länder with district
+  // rules, NRW (four district digits: 50 is 0050), the rest.
+  const struct {
+    const char* was;
+    int bezirk, unterscheidung;
+    int by, bezirksregeln, nw, sonst;
+  } faelle[] = {
+      {"district 0", 0, 1234, 1003, 1003, 1003, 1003},
+      {"district 50", 50, 1234, 1004, 1004, 0, 0},
+      {"district 99", 99, 1234, 1004, 1004, 0, 0},
+      {"district 100", 100, 1234, 0, 0, 0, 0},
+      {"district 997", 997, 1234, 0, 0, 0, 0},
+      {"district 998", 998, 1234, 1004, 1004, 1004, 0},
+      {"district 999", 999, 1234, 1004, 1004, 1004, 0},
+      {"distinguishing 0", 123, 0, 0, 0, 1004, 0},
+      {"distinguishing 1", 123, 1, 0, 0, 0, 0},
+  };
+  for (const ref::Land& land : ref::kLaender) {
+    const int amt = erstesAmt(land.schluessel);
+    const std::string k = land.kuerzel;
+    const bool bezirksregeln = std::string("BB MV SL SN ST TH").find(k) != std::string::npos;
+    for (const auto& fall : faelle) {
+      const int erwartet = k == "BY"       ? fall.by
+                           : bezirksregeln ? fall.bezirksregeln
+                           : k == "NW"     ? fall.nw
+                                           : fall.sonst;
+      // Where the method admits no check digit, a digit outside every pattern moves on: the
+      // first of the distinguishing number, or the district's last when that number is 0.
+      const int zehnerU = ref::stellen(land, 'u') == 4 ? 1000 : 100;
+      std::string nummer;
+      for (int versuch = 0; nummer.empty() && versuch < 10; ++versuch) {
+        nummer = fall.unterscheidung == 0
+                     ? ref::dreizehn(amt, fall.bezirk + versuch, 0)
+                     : ref::dreizehn(amt, fall.bezirk,
+                                     (fall.unterscheidung + versuch * zehnerU) % (10 * zehnerU));
+      }
+      ASSERT_FALSE(nummer.empty()) << amt << " " << fall.was;
+      EXPECT_EQ(verifier.verify(nummer, &defdaten_), erwartet) << fall.was << " " << nummer;
+    }
+  }
+  // "9xxx099999999" is excluded in Bayern whatever its check digit.
+  for (char c = '0'; c <= '9'; ++c) {
+    const std::string nummer = std::to_string(erstesAmt(91)) + "099999999";
+    EXPECT_EQ(verifier.verify(nummer.substr(0, 12) + c, &defdaten_), 1004) << c;
+  }
 }
 
 }  // namespace

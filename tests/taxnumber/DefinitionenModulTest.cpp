@@ -1,94 +1,136 @@
-// Slots 17 to 19 of the tax office data service, through the loaded module.
+// Slots 17 to 19 of the tax office data service through the loaded module, against the
+// reference reading of the Land tables.
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "tests/support/ModulTest.h"
+#include "tests/checks/DienstTest.h"
+#include "tests/taxnumber/Referenz.h"
 
 namespace dvtest {
 namespace {
 
-using vesk::plugin2::iface::IFinanzamtsdatenService;
+namespace ref = referenz;
 using vesk::plugin2::iface::IVeskFormatierung;
 using vesk::plugin2::iface::IVeskPruefziffernverfahrenDefinition;
 using vesk::plugin2::iface::Negativmuster;
 
-class DefinitionenModul : public ModulTest {
- protected:
-  void SetUp() override {
-    ModulTest::SetUp();
-    dienst_ = modul().finanzamtsdatenService();
+template <class Aufruf>
+std::string fehlertext(Aufruf aufruf) {
+  try {
+    aufruf();
+  } catch (const std::runtime_error& e) {
+    return e.what();
   }
-  void TearDown() override { dienst_.reset(); }
+  return "(no exception)";
+}
 
+class DefinitionenModul : public DienstTest {
+ protected:
   std::unique_ptr<IVeskFormatierung> formatierung(int land) {
-    return std::unique_ptr<IVeskFormatierung>(dienst_->holeFormatierung(land));
+    return std::unique_ptr<IVeskFormatierung>(dienst().holeFormatierung(land));
   }
   std::unique_ptr<IVeskPruefziffernverfahrenDefinition> verfahren(int land, int amt, int bezirk) {
     return std::unique_ptr<IVeskPruefziffernverfahrenDefinition>(
-        dienst_->holePruefziffernverfahrenDefinition(land, amt, bezirk));
+        dienst().holePruefziffernverfahrenDefinition(land, amt, bezirk));
   }
-  template <class Aufruf>
-  std::string fehlertext(Aufruf aufruf) {
-    try {
-      aufruf();
-    } catch (const std::runtime_error& e) {
-      return e.what();
-    }
-    return "(no exception)";
-  }
-
-  std::unique_ptr<IFinanzamtsdatenService> dienst_;
 };
 
-TEST_F(DefinitionenModul, HoleFormatierung) {
-  const auto hessen = formatierung(26);
-  EXPECT_EQ(hessen->getAnzahlStellenFinanzamt(), 2);
-  EXPECT_EQ(hessen->getAnzahlStellenBezirk(), 3);
-  EXPECT_EQ(hessen->getAnzahlStellenUnterscheidungsnummer(), 4);
-  EXPECT_EQ(hessen->getAnzahlStellenPruefziffer(), 1);
-  EXPECT_EQ(hessen->getPraefix(), "0");
-  EXPECT_EQ(hessen->getTrenner1(), " ");
-  EXPECT_EQ(hessen->getTrenner2(), " ");
-  EXPECT_EQ(hessen->getTrenner3(), "");
-  const auto bw = formatierung(28);
-  EXPECT_EQ(bw->getTrenner1(), "");
-  EXPECT_EQ(bw->getTrenner2(), "/");
-  EXPECT_EQ(fehlertext([&] { formatierung(5); }), "Bundesland existiert nicht.");
+TEST_F(DefinitionenModul, FormatierungUndVerfahrenJedesLandes) {
+  const char* const namen[] = {"11er-Verfahren", "2er-Verfahren", "modifiziertes 11er-Verfahren",
+                               "11er-Verfahren-NRW"};
+  for (const ref::Land& land : ref::kLaender) {
+    SCOPED_TRACE(land.schluessel);
+    // Prefix and separators read out of the notation pattern, e.g. "0ff bbb uuuup".
+    const std::string m = land.landesform;
+    const std::size_t nachF = m.rfind('f') + 1, nachB = m.rfind('b') + 1;
+    const auto f = formatierung(land.schluessel);
+    EXPECT_EQ(f->getPraefix(), m.substr(0, m.find('f')));
+    EXPECT_EQ(f->getTrenner1(), m.substr(nachF, m.find('b') - nachF));
+    EXPECT_EQ(f->getTrenner2(), m.substr(nachB, m.find('u') - nachB));
+    EXPECT_EQ(f->getTrenner3(), "");
+    EXPECT_EQ(f->getAnzahlStellenFinanzamt(), ref::stellen(land, 'f'));
+    EXPECT_EQ(f->getAnzahlStellenBezirk(), ref::stellen(land, 'b'));
+    EXPECT_EQ(f->getAnzahlStellenUnterscheidungsnummer(), ref::stellen(land, 'u'));
+    EXPECT_EQ(f->getAnzahlStellenPruefziffer(), 1);
+    if (land.schluessel == 11) continue;  // per office, below
+    const auto v = verfahren(land.schluessel, land.schluessel * 100, 100);
+    EXPECT_EQ(v->getVerfahren(), namen[static_cast<int>(land.verfahren)]);
+    EXPECT_EQ(v->getFaktoren(), std::vector<int>(land.faktoren.begin(), land.faktoren.end()));
+    EXPECT_EQ(v->getSummanden(),
+              land.verfahren == ref::Verfahren::Zweier
+                  ? std::vector<int>(ref::kZweierSummanden.begin(), ref::kZweierSummanden.end())
+                  : std::vector<int>());
+  }
+  for (int land : {5, 25, 0, -1, 57, 90, 93}) {
+    EXPECT_EQ(fehlertext([&] { formatierung(land); }), "Bundesland existiert nicht.") << land;
+    EXPECT_EQ(fehlertext([&] { verfahren(land, land * 100 + 1, 100); }),
+              "Bundesland existiert nicht.")
+        << land;
+  }
 }
 
-TEST_F(DefinitionenModul, HolePruefziffernverfahrenDefinition) {
-  const auto bw = verfahren(28, 2801, 100);
-  EXPECT_EQ(bw->getVerfahren(), "2er-Verfahren");
-  EXPECT_EQ(bw->getFaktoren(), (std::vector<int>{0, 0, 512, 256, 0, 128, 64, 32, 16, 8, 4, 2}));
-  EXPECT_EQ(bw->getSummanden(), (std::vector<int>{0, 0, 9, 8, 0, 7, 6, 5, 4, 3, 2, 1}));
-  const auto by = verfahren(91, 9101, 100);
-  EXPECT_EQ(by->getVerfahren(), "11er-Verfahren");
-  EXPECT_TRUE(by->getSummanden().empty());
-
-  const std::vector<int> berlinA = {0, 0, 0, 0, 0, 7, 6, 5, 8, 4, 3, 2};
-  const std::vector<int> berlinB = {0, 0, 2, 9, 0, 8, 7, 6, 5, 4, 3, 2};
-  EXPECT_EQ(verfahren(11, 1119, 680)->getFaktoren(), berlinB);
-  EXPECT_EQ(verfahren(11, 1119, 650)->getFaktoren(), berlinA);
-  EXPECT_EQ(verfahren(11, 1116, 29)->getFaktoren(), berlinB);
-  EXPECT_EQ(verfahren(11, 1116, 30)->getFaktoren(), berlinA);
-  EXPECT_EQ(verfahren(11, 1197, 0)->getFaktoren(), berlinB);
-  EXPECT_EQ(fehlertext([&] { verfahren(11, 1115, 300); }), "Bufanummer existiert nicht.");
-  EXPECT_EQ(fehlertext([&] { verfahren(5, 501, 100); }), "Bundesland existiert nicht.");
+TEST_F(DefinitionenModul, BerlinerGewichteAnJederGrenze) {
+  // Each office's district ranges of weight row B, as published: both ends and the
+  // districts just outside.
+  std::vector<std::pair<int, int>> faelle = {{1127, 300}, {1129, 300}, {1130, 250},
+                                             {1118, 0},   {1118, 999}, {1131, 5},
+                                             {1137, 5},   {1194, 5},   {1198, 999}};
+  for (int bezirk : {0, 1, 29, 30, 200, 201, 693, 694}) faelle.push_back({1116, bezirk});
+  for (int bezirk : {200, 201, 639, 640, 679, 680, 681, 683, 684, 685, 693}) {
+    faelle.push_back({1119, bezirk});
+  }
+  for (int amt : {1113, 1114, 1117, 1120, 1121, 1123, 1124, 1125, 1140}) {
+    for (int bezirk : {1, 200, 201, 693, 694, 999}) faelle.push_back({amt, bezirk});
+  }
+  for (const auto& [amt, bezirk] : faelle) {
+    const ref::Zwoelf& erwartet = *ref::berlin(amt, bezirk);
+    EXPECT_EQ(verfahren(11, amt, bezirk)->getFaktoren(),
+              std::vector<int>(erwartet.begin(), erwartet.end()))
+        << amt << " district " << bezirk;
+  }
+  for (int amt : {1112, 1115, 1122, 1126, 1128, 1138, 1139, 1141, 1193, 1199, 2801, -1}) {
+    EXPECT_EQ(fehlertext([&] { verfahren(11, amt, 300); }), "Bufanummer existiert nicht.") << amt;
+  }
 }
 
-TEST_F(DefinitionenModul, HoleNegativmuster) {
-  const Negativmuster bayern = dienst_->holeNegativmuster(92);
-  ASSERT_EQ(bayern.size(), 3u);
-  EXPECT_EQ(bayern[0].second, "Steuernummer mit Aufbau 9xxx099999999 ist in Bayern ungültig.");
-  EXPECT_TRUE(dienst_->holeNegativmuster(28).empty());
-  const Negativmuster nrw = dienst_->holeNegativmuster(54);
-  ASSERT_EQ(nrw.size(), 2u);
-  EXPECT_EQ(nrw[1].first, "[0-9]{5}(0000|0998|0999)[0-9]{4}");
-  EXPECT_TRUE(dienst_->holeNegativmuster(5).empty());
-  EXPECT_EQ(fehlertext([&] { dienst_->holeNegativmuster(25); }),
-            "Kein Bundeslandkürzel für die Bundeslandnummer 25 gefunden");
+TEST_F(DefinitionenModul, NegativmusterJedesLandesschluessels) {
+  const Negativmuster bezirke = {
+      {"[0-9]{4}00[0-9]{7}", "Ungültiger Bezirk (Bezirk < 100) !"},
+      {"[0-9]{5}(000|998|999)[0-9]{5}", "Die Bezirke 000, 998 und 999 sind gesperrt."}};
+  Negativmuster bayern = {
+      {"[0-9]{4}09{8}", "Steuernummer mit Aufbau 9xxx099999999 ist in Bayern ungültig."}};
+  bayern.insert(bayern.end(), bezirke.begin(), bezirke.end());
+  const Negativmuster nrw = {
+      {"[0-9]{9}000[0-9]{1}",
+       "In NRW muss die Kombination aus Unterscheidungsnummer und Prüfziffer immer größer als "
+       "0009 sein."},
+      {"[0-9]{5}(0000|0998|0999)[0-9]{4}", "Die Bezirke 0000, 0998 und 0999 sind gesperrt."}};
+  const std::string mitBezirken = "BB MV SL SN ST TH";
+  // Every key with an abbreviation gets the list of its abbreviation; the others an error.
+  for (int land = 0; land < 100; ++land) {
+    const std::string kuerzel = dienst().holeBundeslandKuerzel(land);
+    SCOPED_TRACE(std::to_string(land) + " " + kuerzel);
+    if (kuerzel.empty()) {
+      EXPECT_EQ(
+          fehlertext([&] { dienst().holeNegativmuster(land); }),
+          "Kein Bundeslandkürzel für die Bundeslandnummer " + std::to_string(land) + " gefunden");
+      continue;
+    }
+    const Negativmuster liste = dienst().holeNegativmuster(land);
+    if (kuerzel == "BY") {
+      EXPECT_EQ(liste, bayern);
+    } else if (kuerzel == "NW") {
+      EXPECT_EQ(liste, nrw);
+    } else if (mitBezirken.find(kuerzel) != std::string::npos) {
+      EXPECT_EQ(liste, bezirke);
+    } else {
+      EXPECT_TRUE(liste.empty());
+    }
+  }
+  EXPECT_EQ(dienst().holeBundeslandKuerzel(92), "BY");
+  EXPECT_EQ(dienst().holeBundeslandKuerzel(54), "NW");
 }
 
 }  // namespace
