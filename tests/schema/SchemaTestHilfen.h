@@ -7,8 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "schema/VeskEntityResolver.h"
-#include "schema/XmlValidierung.h"
 #include "veskplugin2/IPluginLogger.h"
 
 namespace dvtest {
@@ -28,20 +26,6 @@ class ZeilenLogger : public vesk::plugin2::iface::IPluginLogger {
  private:
   bool aktiv_;
 };
-
-struct Ergebnis {
-  int code;
-  std::vector<std::string> zeilen;
-};
-
-// validateXml against the embedded root schema, with a fresh resolver.
-inline Ergebnis validiere(const std::string& dokument) {
-  ZeilenLogger logger;
-  const auto resolver = PLUGIN_NAMESPACE::erzeugeVeskEntityResolver();
-  const int code = PLUGIN_NAMESPACE::validateXml(
-      dokument.data(), dokument.size(), PLUGIN_NAMESPACE::kRootSchemaSystemId, *resolver, &logger);
-  return {code, logger.zeilen};
-}
 
 inline std::string liesDatei(const std::string& pfad) {
   std::ifstream datei(pfad, std::ios::binary);
@@ -65,7 +49,7 @@ inline std::string positionNach(const std::string& text, const std::string& mark
   return "Zeile " + std::to_string(zeile) + " in Spalte " + std::to_string(spalte);
 }
 
-// The standard lines of the validation, as the log shows them.
+// The log lines of the validation.
 inline std::string berichtZeile(const std::string& position, const std::string& meldung) {
   return "FEHLER: XML-Eingabedaten in " + position + ": '" + meldung + "'";
 }
@@ -76,5 +60,8 @@ inline const std::string kOhnePraeambel =
     "FEHLER: Es wurde keine XML-Praeambel mit Encoding-Spezifikation in den XML-Daten gefunden";
 inline const std::string kFalschesEncoding =
     validierungsZeile("Encoding der XML-Daten entspricht nicht ISO-8859-15");
+inline const std::string kTieferAls2000 = validierungsZeile(
+    "An error occurred in 'Eingabe XML-Daten'! Exception message: "
+    "Elemente sind tiefer als 2000 Ebenen verschachtelt");
 
 }  // namespace dvtest

@@ -1,4 +1,5 @@
-// Conversion between ISO-8859-15 bytes and the parser's 16-bit characters.
+// Conversion between ISO-8859-15 bytes and the parser's 16-bit characters, and
+// the check of the encoding an XML declaration names.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -6,6 +7,7 @@
 #include <xercesc/util/XMLExceptMsgs.hpp>
 
 #include "xml/XStr.h"
+#include "xml/XmlEncodingHandler.h"
 #include "xml/XmlPlattform.h"
 
 namespace {
@@ -14,86 +16,75 @@ using vesk::util::xml::StrX;
 using vesk::util::xml::XStr;
 
 // Latin-9 differs from Latin-1 in eight places; the euro sign is byte 0xA4.
-struct Paar {
-  std::string bytes;
-  std::u16string zeichen;
-};
-
-const Paar PAARE[] = {
-    {"", u""},
-    {"ASCII 0-9 <&>", u"ASCII 0-9 <&>"},
-    {"Grüße aus Köln", u"Gr\u00fc\u00dfe aus K\u00f6ln"},  // Latin-1 range
-    {"\xa4 \xa6\xa8\xb4\xb8\xbc\xbd\xbe",
-     u"\u20ac \u0160\u0161\u017d\u017e\u0152\u0153\u0178"},  // Latin-9 only
-    {"\x01\x7f\xff", u"\u0001\u007f\u00ff"},                 // edges of the byte range
-};
-
 TEST(Transkodierung, BytesZuZeichenUndZurueck) {
-  for (const auto& paar : PAARE) {
-    SCOPED_TRACE(paar.bytes);
-    const XStr xstr(paar.bytes);
-    EXPECT_EQ(std::u16string(xstr.unicodeForm()), paar.zeichen);
-    EXPECT_EQ(xstr.laenge(), paar.zeichen.size());
-    EXPECT_EQ(XStr(paar.bytes.c_str()).unicodeForm(), std::u16string(xstr.unicodeForm()));
-    EXPECT_EQ(StrX(paar.zeichen.c_str(), StrX::streng).text(), paar.bytes);
-    EXPECT_EQ(StrX(paar.zeichen.c_str(), StrX::nachsichtig).text(), paar.bytes);
-  }
-}
-
-TEST(Transkodierung, KopieBesitztEigeneZeichen) {
-  auto original = std::make_unique<XStr>("Kopie");
-  const XStr kopie(*original);
-  original.reset();
-  EXPECT_EQ(std::u16string(kopie.unicodeForm()), u"Kopie");
-}
-
-TEST(Transkodierung, LeereUndFehlendeEingabe) {
-  EXPECT_EQ(StrX(nullptr, StrX::streng).text(), "");
-  EXPECT_EQ(StrX(u"", StrX::streng).text(), "");
-  EXPECT_EQ(XStr("").unicodeForm()[0], 0);
-}
-
-// A character Latin-9 lacks makes the whole conversion fail: lenient mode then
-// rebuilds the text as ASCII with '?' for everything else, even for characters
-// Latin-9 has (the euro sign here); strict mode throws.
-TEST(Transkodierung, NichtDarstellbaresZeichen) {
-  const struct {
-    std::u16string eingabe;
-    std::string nachsichtig;
-  } FAELLE[] = {
-      {u"a\u0100b", "a?b"},
-      {u"\u20ac 5 \u4e2d", "? 5 ?"},
-      {u"\u00e4\u2028", "??"},
+  const std::pair<std::string, std::u16string> kPaare[] = {
+      {"", u""},
+      {"Grüße aus Köln <&>", u"Gr\u00fc\u00dfe aus K\u00f6ln <&>"},
+      {"\xa4 \xa6\xa8\xb4\xb8\xbc\xbd\xbe", u"\u20ac \u0160\u0161\u017d\u017e\u0152\u0153\u0178"},
+      {"\x01\x7f\xff", u"\u0001\u007f\u00ff"},  // edges of the byte range
   };
-  for (const auto& fall : FAELLE) {
-    EXPECT_EQ(StrX(fall.eingabe.c_str(), StrX::nachsichtig).text(), fall.nachsichtig);
+  for (const auto& [bytes, zeichen] : kPaare) {
+    const XStr xstr(bytes);
+    EXPECT_EQ(std::u16string(xstr.unicodeForm()), zeichen) << bytes;
+    EXPECT_EQ(xstr.laenge(), zeichen.size()) << bytes;
+    EXPECT_EQ(StrX(zeichen.c_str(), StrX::streng).text(), bytes);
+    EXPECT_EQ(StrX(zeichen.c_str(), StrX::nachsichtig).text(), bytes);
+  }
+  EXPECT_EQ(StrX(nullptr, StrX::streng).text(), "");
+  EXPECT_EQ(vesk::util::xml::xmlPlattform(), vesk::util::xml::xmlPlattform());  // cached
+}
+
+// One character Latin-9 lacks fails the whole text: lenient mode rebuilds it as
+// ASCII with '?' for everything else (even the euro sign), strict mode throws.
+TEST(Transkodierung, NichtDarstellbaresZeichen) {
+  const std::pair<std::u16string, std::string> kFaelle[] = {
+      {u"a\u0100b", "a?b"}, {u"\u20ac 5 \u4e2d", "? 5 ?"}, {u"\u00e4\u2028", "??"}};
+  const std::string ende =
+      "\" Fehlercode: " + std::to_string(xercesc::XMLExcepts::Trans_Unrepresentable);
+  for (const auto& [eingabe, nachsichtig] : kFaelle) {
+    EXPECT_EQ(StrX(eingabe.c_str(), StrX::nachsichtig).text(), nachsichtig);
     try {
-      StrX(fall.eingabe.c_str(), StrX::streng);
-      ADD_FAILURE() << fall.nachsichtig << ": no exception";
+      StrX(eingabe.c_str(), StrX::streng);
+      ADD_FAILURE() << nachsichtig << ": no exception";
     } catch (const std::runtime_error& e) {
       const std::string text = e.what();
-      const std::string anfang =
-          "Fehler beim Transkodieren von Unicode zu ISO-8859-15. Nachricht: \"";
-      const std::string ende =
-          "\" Fehlercode: " + std::to_string(xercesc::XMLExcepts::Trans_Unrepresentable);
-      EXPECT_EQ(text.substr(0, anfang.size()), anfang) << text;
-      ASSERT_GT(text.size(), ende.size());
-      EXPECT_EQ(text.substr(text.size() - ende.size()), ende) << text;
-      EXPECT_NE(text.find("not representable"), std::string::npos) << text;
+      EXPECT_EQ(
+          text.rfind("Fehler beim Transkodieren von Unicode zu ISO-8859-15. Nachricht: \"", 0), 0u)
+          << text;
+      EXPECT_EQ(text.substr(text.size() - std::min(text.size(), ende.size())), ende) << text;
     }
   }
 }
 
-TEST(Transkodierung, PlattformLiefertImmerDenselbenTranscoder) {
-  auto* erster = vesk::util::xml::xmlPlattform();
-  ASSERT_NE(erster, nullptr);
-  EXPECT_EQ(vesk::util::xml::xmlPlattform(), erster);
-}
-
-TEST(Transkodierung, SpeicherMangelMeldetBadAllocation) {
-  const vesk::util::xml::SpeicherMangel mangel;
-  const std::bad_alloc& basis = mangel;
-  EXPECT_STREQ(basis.what(), "bad allocation");
+// Called as the parser calls it. Through a parse: tests/schema.
+TEST(XmlEncodingHandler, VergleichOhneGrossschreibungUndRaender) {
+  const struct {
+    std::string erwartet, deklariert;
+    bool passt, deklariertGemeldet;
+  } kFaelle[] = {
+      {"ISO-8859-15", "iso-8859-15", true, true},
+      {"ISO-8859-15", " \tIso-8859-15\r\n", true, true},
+      {" iso-8859-15 ", "ISO-8859-15", true, true},
+      {"ISO-8859-15", "", true, false},  // a declaration without encoding
+      {"", "UTF-8", true, true},         // nothing expected: only noted
+      {"ISO-8859-15", "UTF-8", false, true},
+      {"ISO-8859-15", "ISO-8859-1", false, true},
+      {"ISO-8859-15", "ISO 8859-15", false, true},  // inner blanks count
+      {"ISO-8859-15", "\xa4", false, true},         // a Latin-9 byte survives into the message
+  };
+  for (const auto& fall : kFaelle) {
+    vesk::util::xml::XmlEncodingHandler handler(fall.erwartet);
+    std::string fehler;
+    try {
+      handler.XMLDecl(u"1.0", XStr(fall.deklariert).unicodeForm(), u"", u"ISO-8859-15");
+    } catch (const vesk::util::xml::WrongEncodingException& e) {
+      fehler = e.what();
+    }
+    EXPECT_EQ(fehler, fall.passt ? ""
+                                 : "Falsches Encoding der XML-Daten: \"" + fall.deklariert +
+                                       "\". Erwartetes Encoding ist \"" + fall.erwartet + "\"");
+    EXPECT_EQ(handler.encodingDeclared(), fall.deklariertGemeldet) << fall.deklariert;
+  }
 }
 
 }  // namespace
