@@ -1,7 +1,6 @@
 // The schema validation service through the loaded module: result code and
 // every log line for the samples and for documents built here, and the same
 // code with a disabled logger and with none.
-#include <dlfcn.h>
 
 #include "support/ModulTest.h"
 #include "tests/schema/SchemaTestHilfen.h"
@@ -12,21 +11,8 @@ namespace {
 // The module sets the parser library up once and never tears it down; keeping
 // the module mapped after the fixture's dlclose lets LeakSanitizer still reach
 // that state instead of reporting it.
-class SchemaValidationService : public ModulTest {
- protected:
-  static void SetUpTestSuite() {
-    dlopen(dvhost::standardModulPfad().c_str(), RTLD_NOW | RTLD_NODELETE);
-  }
-};
-
-class TextEingabe : public vesk::plugin2::iface::IServiceInput {
- public:
-  explicit TextEingabe(std::string xml) : xml_(std::move(xml)) {}
-  const std::string& getXml() override { return xml_; }
-
- private:
-  std::string xml_;
-};
+using SchemaValidationService = ModulTest;
+using dvhost::TextEingabe;
 
 const std::string kDeklaration = "<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?>\n";
 
