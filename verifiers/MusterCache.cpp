@@ -1,19 +1,15 @@
 #include "verifiers/MusterCache.h"
 
-#include <mutex>
 
 namespace zudadavizu_20_0 {
 
 const Regex& MusterCache::hole(const std::string& muster) {
-  {
-    std::shared_lock<std::shared_mutex> lesen(sperre_);
-    auto it = muster_.find(muster);
-    if (it != muster_.end()) return it->second;
-  }
-  // Compiled outside the lock; when two threads race, the first insertion wins.
-  Regex kompiliert = Regex::compile(muster);
-  std::unique_lock<std::shared_mutex> schreiben(sperre_);
-  return muster_.emplace(muster, std::move(kompiliert)).first->second;
+  // Matching may fork a regex's shared implementation, so a compiled regex is
+  // never shared between threads: each thread keeps its own, compiled once.
+  thread_local std::map<std::string, Regex, std::less<>> kompiliert;
+  auto it = kompiliert.find(muster);
+  if (it != kompiliert.end()) return it->second;
+  return kompiliert.emplace(muster, Regex::compile(muster)).first->second;
 }
 
 boost::xpressive::smatch& trefferPuffer() {

@@ -3,24 +3,21 @@
 #include <boost/xpressive/xpressive_dynamic.hpp>
 #include <functional>
 #include <map>
-#include <shared_mutex>
 #include <string>
 
 namespace zudadavizu_20_0 {
 
 using Regex = boost::xpressive::sregex;
 
-// Regular expressions compiled from pattern texts, each compiled on its first use and kept
-// for the life of the cache. Safe for concurrent use; returned references stay valid.
+// Regular expressions compiled from pattern texts, each compiled on its first use in a
+// thread and kept for the life of that thread. Safe for concurrent use; a returned
+// reference is for the calling thread only.
 class MusterCache {
  public:
   // Throws boost::xpressive::regex_error (a std::runtime_error) for a text that does not
   // compile. Such a text is not kept, so every later use fails the same way.
   const Regex& hole(const std::string& muster);
 
- private:
-  std::shared_mutex sperre_;
-  std::map<std::string, Regex, std::less<>> muster_;
 };
 
 // Match results of the calling thread, for reuse: fresh results allocate on every match.
