@@ -1,8 +1,11 @@
 #pragma once
 
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "support/IbanBeispiele.h"
 
 namespace dvtest {
 
@@ -53,25 +56,7 @@ inline void mitVeraendertemSchluss(std::vector<std::string>& liste) {
 // Published sample IBANs of every country of the table, each also with its last character
 // changed, and malformed ones.
 inline std::vector<std::string> ibans() {
-  std::vector<std::string> liste = {
-      "AT611904300234573201",         "BE68539007547034",
-      "BG80BNBG96611020345678",       "CH9300762011623852957",
-      "CY17002001280000001200527600", "CZ6508000000192000145399",
-      "DE89370400440532013000",       "DK5000400440116243",
-      "EE382200221020145685",         "ES9121000418450200051332",
-      "FI2112345600000785",           "FR1420041010050500013M02606",
-      "GB82WEST12345698765432",       "GI75NWBK000000007099453",
-      "GR1601101250000000012300695",  "HR1210010051863000160",
-      "HU42117730161111101800000000", "IE29AIBK93115212345678",
-      "IS140159260076545510730339",   "IT60X0542811101000000123456",
-      "LI21088100002324013AA",        "LT121000011101001000",
-      "LU280019400644750000",         "LV80BANK0000435195001",
-      "MC5811222000010123456789030",  "MT84MALT011000012345MTLCAST001S",
-      "NL91ABNA0417164300",           "NO9386011117947",
-      "PL61109010140000071219812874", "PT50000201231234567890154",
-      "RO49AAAA1B31007593840000",     "SE4550000000058398257466",
-      "SI56263300012039086",          "SK3112000000198742637541",
-  };
+  std::vector<std::string> liste(std::begin(IBAN_BEISPIELE), std::end(IBAN_BEISPIELE));
   mitVeraendertemSchluss(liste);
   for (const char* schlecht : {"", "DE89", "de89370400440532013000", "US12123456789",
                                "DE8937040044053201300", "DE89 3704 0044 0532 0130 00"}) {
