@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/Befehl.h"
+#include "cli/ModulSuche.h"
 #include "cli/Zeichensatz.h"
 
 using namespace dvhost;
@@ -11,8 +12,8 @@ namespace {
 
 void uebersicht() {
   std::cout << "Aufruf: dvhost [--modul PFAD] BEFEHL [ARGUMENTE...]\n\n"
-               "Laedt das Modul divideVira (Standard: "
-            << standardModulPfad() << ")\nund ruft seine Dienste auf.\n\nBefehle:\n";
+               "Laedt das Modul divideVira (--modul PFAD, sonst $DV_MODUL, sonst das neben\n"
+               "dvhost installierte oder gebaute) und ruft seine Dienste auf.\n\nBefehle:\n";
   auto liste = befehle();
   std::sort(liste.begin(), liste.end(),
             [](const Befehl& a, const Befehl& b) { return a.name < b.name; });
@@ -26,7 +27,7 @@ void uebersicht() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string modulPfad = standardModulPfad();
+  std::string modulPfad;
   int i = 1;
   for (; i < argc; ++i) {
     std::string arg = argv[i];
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
     argumente.push_back(vonTerminal(arg));
   }
   try {
-    Sitzung sitzung(modulPfad);
+    Sitzung sitzung(findeModul(modulPfad));
     return befehl->ausfuehren(sitzung, argumente);
   } catch (const std::exception& e) {
     std::cerr << "dvhost: " << zuTerminal(e.what()) << '\n';

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 pakete=(cmake make g++ binutils libxerces-c-dev libboost-dev libboost-date-time-dev
-        libgtest-dev libgmock-dev libbenchmark-dev)
+        libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file pkg-config)
 [ "${DV_MIT_FUZZ:-0}" = 1 ] && pakete+=(clang libclang-rt-dev)
 command -v python3 >/dev/null || pakete+=(python3)
 
