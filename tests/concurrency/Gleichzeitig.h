@@ -39,9 +39,8 @@ inline std::vector<std::string> werte() {
     t.push_back(t[i]);
     t.back().back() = t[i].back() == '1' ? '2' : '1';
   }
-  // The first listed office of each Land, the test office 1096, an office with a record outside
-  // the lists (2380), one without a record (1115), the Bayern office 9181; tax numbers of each
-  // with every check digit.
+  // The first listed office of each Land, test office 1096, 2380 (a record outside the lists), 1115
+  // (no record), the Bayern office 9181, and tax numbers of each with every check digit.
   for (int amt : {1010, 1113, 1127, 2104, 2204, 2301, 2408, 2601, 2613, 2701, 2801, 3006, 3132,
                   3203, 4006, 4104, 5101, 5206, 5304, 9101, 9181, 9202, 1096, 2380, 1115}) {
     t.push_back(std::to_string(amt));

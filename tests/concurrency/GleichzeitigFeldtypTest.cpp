@@ -1,7 +1,6 @@
 // The module's checks run through the rules library's dispatcher, whose verifiers are shared
 // singletons with caches (compiled patterns, the VAT validator registry): all eleven field types
 // through it from eight threads, from the first use on.
-//
 // The only test of its binary: the process must not have used the library before.
 #include <memory>
 

@@ -1,7 +1,6 @@
 // Eight threads share one set of services with one logger from the module's very first call on, as
 // a host may. Every operation must answer as in a single-threaded run; under ThreadSanitizer
 // (./dv test --tsan) any unsynchronised access on these paths fails the test too.
-//
 // The only test of its binary: the process must not have used the module before.
 #include <filesystem>
 #include <fstream>
