@@ -6,9 +6,9 @@ namespace dvtest {
 namespace {
 
 using namespace vesk::plugin2;
-using PluginFrame = ModulTest;
+using PluginRahmen = ModulTest;
 
-TEST_F(PluginFrame, TypenRegistrierungUndVersionen) {
+TEST_F(PluginRahmen, TypenRegistrierungUndVersionen) {
   std::list<int> typen = {7, 2, 9};
   reinterpret_cast<GetTypesFn>(modul().symbol("vesk_plugin_get_types"))(typen);
   EXPECT_EQ(typen, (std::list<int>{7, 2, 9, 2}));
@@ -39,7 +39,7 @@ TEST_F(PluginFrame, TypenRegistrierungUndVersionen) {
 
 // Each service hands back its context at both positions and destroys it exactly once, with
 // itself; a null context is legal. The schema service asks its context whether it is available.
-TEST_F(PluginFrame, KontextUndVerfuegbarkeit) {
+TEST_F(PluginRahmen, KontextUndVerfuegbarkeit) {
   int zerstoert = 0;
   {
     auto* k1 = new ZaehlenderKontext(zerstoert, false);
