@@ -1,9 +1,9 @@
 #pragma once
 
-// Fixtures: a fixed today, date display settings, the check context the services build and a
-// rule set held in memory.
 #include <map>
 #include <memory>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "rules/Darstellung.h"
@@ -17,20 +17,32 @@
 
 namespace zudadavizu_20_0 {
 
-struct HeuteFest {
-  explicit HeuteFest(const boost::gregorian::date& datum) { setzeHeute(datum); }
-  ~HeuteFest() { setzeHeute(boost::gregorian::date(boost::gregorian::not_a_date_time)); }
-};
+// The message of the exception E that the call throws, "keine" when it throws none.
+template <class E = std::runtime_error, class F>
+std::string ausnahme(F aufruf) {
+  try {
+    aufruf();
+  } catch (const E& e) {
+    return e.what();
+  }
+  return "keine";
+}
+
+// "Schluessel=Wert|Schluessel=Wert".
+inline Darstellungsinformation info(const std::string& paare) {
+  Darstellungsinformation i;
+  std::istringstream in(paare);
+  for (std::string paar; std::getline(in, paar, '|');) {
+    i.setze(paar.substr(0, paar.find('=')), "", paar.substr(paar.find('=') + 1));
+  }
+  return i;
+}
 
 // All date settings, with "~" as the range separator.
-inline Darstellungsinformation datumsAnzeige(const char* trenner, const char* reihenfolge,
-                                             const char* nullenOptional = "n") {
-  Darstellungsinformation info;
-  info.setze("DatumTrenner", "", trenner);
-  info.setze("DatumBereichTrenner", "", "~");
-  info.setze("DatumReihenfolge", "", reihenfolge);
-  info.setze("DatumNullenOptional", "", nullenOptional);
-  return info;
+inline Darstellungsinformation datumsAnzeige(const std::string& trenner, const std::string& folge,
+                                             const std::string& nullen = "n") {
+  return info("DatumTrenner=" + trenner + "|DatumBereichTrenner=~|DatumReihenfolge=" + folge +
+              "|DatumNullenOptional=" + nullen);
 }
 
 // Field "unbenannt" [1, 1], empty data, a fresh result, no logger, year 2099.
@@ -49,8 +61,7 @@ struct TestKontext {
 };
 
 struct TestRegelmenge : IRegelmenge {
-  explicit TestRegelmenge(int veranlagungsjahr = -1)
-      : vz(veranlagungsjahr) {}  // -1: no fiscal years
+  explicit TestRegelmenge(int veranlagungsjahr = -1) : vz(veranlagungsjahr) {}
   const IFormatDefinition& getFormatDefinition(const std::string& feldname) const override {
     if (definitionen.count(feldname) != 0) return *definitionen.at(feldname);
     throw FeldInRegelMengeNichtDefiniertException(feldname, "Test", "2015", "Testdaten");
@@ -58,7 +69,7 @@ struct TestRegelmenge : IRegelmenge {
   bool pruefeWirtschaftsjahr() const override { return vz >= 0; }
   int getVeranlagungsjahr() const override { return vz; }
   std::map<std::string, std::unique_ptr<IFormatDefinition>> definitionen;
-  int vz;
+  int vz;  // assessment year; -1: no fiscal-year checks
 };
 
 }  // namespace zudadavizu_20_0
