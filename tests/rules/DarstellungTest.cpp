@@ -14,12 +14,12 @@ TEST(Darstellung, Einstellungen) {
             "nullnull,");
   const Darstellung d('.',
                       info("DezimalTrenner=,|DatumTrenner=-|DatumBereichTrenner=/|DatumReihenfolge="
-                           "MTJ|DatumNullenOptional=j|KonvertiereSteuernummer=j|"
-                           "KonvertiereEnumerationen=J"),
+                           "MTJ|DatumNullenOptional=j|KonvertiereSteuernummer=J|"
+                           "KonvertiereEnumerationen=j"),
                       2014);
   EXPECT_EQ(std::string() + d.getDezimalTrenner() + d.getStandardDezimalTrenner(), ",.");
-  EXPECT_TRUE(d.getDatum().sindNullenOptional() && d.istKonvertiereSteuernummer());
-  EXPECT_FALSE(d.istKonvertiereEnumerationen());  // only a lower-case "j" switches on
+  EXPECT_TRUE(d.getDatum().sindNullenOptional() && d.istKonvertiereEnumerationen());
+  EXPECT_FALSE(d.istKonvertiereSteuernummer());  // only a lower-case "j" switches on
   const auto& r = d.getDatum().getReihenfolge();
   EXPECT_EQ(std::string({r[0]->getBuchstabe(), r[1]->getBuchstabe(), r[2]->getBuchstabe()}), "MTJ");
   EXPECT_THROW(Datumsbestandteil::fuer('X'), std::runtime_error);

@@ -12,6 +12,7 @@
 #include "rules/Datumspruefung.h"
 #include "rules/DefaultFehlerLookup.h"
 #include "rules/FormatDefinitionDatumBereich.h"
+#include "rules/FormatDefinitionZahl.h"
 #include "rules/Formate.h"
 #include "tests/rules/Hilfen.h"
 
@@ -33,7 +34,6 @@ TEST(Datumspruefung, GueltigesDatumUndZweistelligeJahre) {
     EXPECT_EQ(istGueltigesDatum(wert, muster), gueltig) << fall;
   }
   EXPECT_THROW(istGueltigesDatum("ab.01.2015", "dd.MM.yyyy"), boost::bad_lexical_cast);
-  EXPECT_THROW(komponentenPosition("dd.MM.yyyy", "YYYY"), std::invalid_argument);
   // {today's year, two digits, the latest year not after today ending in them}, by hand.
   const int jahre[][3] = {{2015, 15, 2015}, {2015, 16, 1916}, {2000, 1, 1901}, {2100, 1, 2001}};
   for (const auto& j : jahre) {
@@ -138,6 +138,12 @@ TEST(FormatDefinitionDatumBereich, Meldungen) {
          {"1959-1962", "2011-2010 63 datumBereichNichtGueltig"});
 }
 
+struct Zahl : FormatDefinitionZahl {
+  int pruefeWert(const Pruefkontext&, const IRegelmenge&) const override { return 0; }
+  const Attribut& getAttribut(const std::string&) const override { throw 0; }
+  std::string getBeschreibung() const override { return ""; }
+};
+
 TEST(FormatDefinitionDatum, KonvertiereWertUndRegelmenge) {
   // Display form by the settings, stored form by the pattern; zeros restored when writing.
   const Darstellung jmt(',', datumsAnzeige("-", "JMT", "j"), 2099);
@@ -156,6 +162,8 @@ TEST(FormatDefinitionDatum, KonvertiereWertUndRegelmenge) {
             "dd.MM.yyyy-dd.MM.yyyyDatumBereich");
   EXPECT_EQ(createDatumBereichFormat("B", regeln), "TT.MM.JJJJ-TT.MM.JJJJ");
   EXPECT_THROW(createDatumBereichFormat("D", regeln), std::runtime_error);
+  regeln.definitionen["Z"] = std::make_unique<Zahl>();
+  EXPECT_TRUE(istZahlenFormat("Z", regeln) && !istZahlenFormat("B", regeln));
   EXPECT_THROW(istZahlenFormat("Fehlt", regeln), FeldInRegelMengeNichtDefiniertException);
 }
 

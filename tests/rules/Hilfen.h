@@ -28,8 +28,7 @@ std::string ausnahme(F aufruf) {
   return "keine";
 }
 
-// "Schluessel=Wert|Schluessel=Wert".
-inline Darstellungsinformation info(const std::string& paare) {
+inline Darstellungsinformation info(const std::string& paare) {  // "Key=Value|Key=Value"
   Darstellungsinformation i;
   std::istringstream in(paare);
   for (std::string paar; std::getline(in, paar, '|');) {
