@@ -30,8 +30,9 @@ struct Fehlerkatalog {
   const char* feldtypVorlage(std::string_view errorKey, int fehlerId) const {
     for (std::size_t i = 0; i < feldtypAnzahl; ++i) {
       const FeldtypVorlage& v = feldtyp[i];
-      if (v.errorKey == errorKey &&
-          (v.fehlerId == FeldtypVorlage::JEDE_ID || v.fehlerId == fehlerId)) {
+      // The id first: comparing it is cheaper than comparing the key.
+      if ((v.fehlerId == fehlerId || v.fehlerId == FeldtypVorlage::JEDE_ID) &&
+          v.errorKey == errorKey) {
         return v.text;
       }
     }
