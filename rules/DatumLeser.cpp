@@ -148,16 +148,17 @@ Datumsbefund pruefeDatumsTeile(const DatumsTeile& teile, const DatumsSchreibweis
   datum.jahr = alsZahl(teile.jahr);
   const int jahresBreite = schreibweise.jahresBreite();
   if (jahresBreite == 2) datum.jahr = jahrAusZweiStellen(datum.jahr);
-  befund.jahrBekannt = jahresBreite != 0 && datum.jahr != 0;
-  const bool unbekannte = (!teile.tag.empty() && datum.tag == 0) ||
-                          (!teile.monat.empty() && datum.monat == 0) ||
-                          (jahresBreite != 0 && datum.jahr == 0);
+  // A fully known date may lie in year 0000: the date test does not look at the year.
+  const bool jahrUnbekannt = teilBekanntArt != BEKANNT && jahresBreite != 0 && datum.jahr == 0;
+  befund.jahrBekannt = jahresBreite != 0 && !jahrUnbekannt;
+  const bool unbekannte =
+      (!teile.tag.empty() && datum.tag == 0) || (!teile.monat.empty() && datum.monat == 0);
   bool gueltig = teilBekanntArt != BEKANNT || !unbekannte;
   if (gueltig && datum.monat > 12) gueltig = false;
   if (gueltig && datum.tag != 0) {
-    // An unknown month allows 31 days and an unknown year 29 February; without a year in the
-    // layout February has 28 days, as in istGueltigesDatum.
-    const int jahr = jahresBreite == 0 ? -1 : datum.jahr == 0 ? 2000 : datum.jahr;
+    // An unknown month allows 31 days and year 0000, a leap year, 29 February; without a year
+    // in the layout February has 28 days, as in istGueltigesDatum.
+    const int jahr = jahresBreite == 0 ? -1 : datum.jahr;
     gueltig = datum.tag <= (datum.monat == 0 ? 31 : tageImMonat(datum.monat, jahr));
   }
   if (!gueltig) befund.fehlerId = IFormaleFehlerConstants::ID_DATUM_UNGUELTIG;

@@ -67,15 +67,16 @@ struct Datum {
 struct Datumsbefund {
   int fehlerId = 0;
   Datum datum;
-  // Whether the layout has a year and it is not "0000".
+  // Whether the layout has a year and it is not the unknown "0000" of a partially known date.
   bool jahrBekannt = false;
 };
 
 // Checks the parts of a date read in the layout. The zeros that the partially known kind lets
 // through (day "00"; day and month "00"; all of them "0000") mean "unknown"; every other
-// combination of zeros gets its id from teilbekanntFehler, or 50 when the kind is BEKANNT. A
-// two-digit year becomes the latest such year not after today. Known components must form a
-// calendar date (an unknown year allows 29 February, a layout without year does not), else 50.
+// combination of zeros gets its id from teilbekanntFehler, or 50 when the kind is BEKANNT, for
+// which year 0000 is a year like any other. A two-digit year becomes the latest such year not
+// after today. Known components must form a calendar date (an unknown year allows 29 February,
+// a layout without year does not), else 50.
 Datumsbefund pruefeDatumsTeile(const DatumsTeile& teile, const DatumsSchreibweise& schreibweise,
                                int teilBekanntArt);
 

@@ -62,7 +62,8 @@ int FormatDefinitionDatum::pruefeWert(const Pruefkontext& kontext,
   }
   const Datumsbefund befund = pruefeDatumsTeile(teile[0], schreibweise_, teilBekanntArtCode_);
   if (befund.fehlerId != 0) {
-    return melde(befund.fehlerId, C::DATUM_FALSCH, leser.getFormatText(), kontext);
+    // Read but no date: recorded without putting in the format, so "%7" stays in the text.
+    return meldeFehler(C::DATUM_FALSCH, formaleTexte(befund.fehlerId, kontext), kontext);
   }
   if (pruefeAb1900_ && befund.jahrBekannt && befund.datum.jahr < 1900) {
     return melde(C::ID_DATUM_VOR_1900, C::DATUM_FALSCH, leser.getFormatText(), kontext);

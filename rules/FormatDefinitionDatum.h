@@ -22,8 +22,9 @@ class FormatDefinitionDatum : public IDatumFormat, public IFormatDefinition {
   // The template with every "%7" replaced by the pattern as "TT.MM.JJJJ".
   virtual std::string fuelleFormat(const std::string& vorlage) const;
 
-  // Records 50 (unreadable, "datumFormatFalsch"), 52 to 61 or 50 (no date, "datumFalsch") or 51
-  // (before 1900 when so defined, "datumFalsch"); an unknown year "0000" is not before 1900.
+  // Records 50 (unreadable, "datumFormatFalsch"), 52 to 61 or 50 (read but no date,
+  // "datumFalsch", its "%7" left in the text) or 51 (before 1900 when so defined,
+  // "datumFalsch"); the unknown year "0000" of a partially known date is not before 1900.
   int pruefeWert(const Pruefkontext& kontext, const IRegelmenge& regelmenge) const override;
   const Attribut& getAttribut(const std::string& name) const override;
   std::string getBeschreibung() const override { return std::string(); }

@@ -1,182 +1,170 @@
-// Date pattern checks and the date reader.
+// Date patterns, partially known dates, and what date and date range definitions record.
 #include <gtest/gtest.h>
 
-#include <boost/date_time/gregorian/gregorian.hpp>
+#include <boost/algorithm/string/replace.hpp>
 #include <boost/lexical_cast.hpp>
-#include <cstdio>
+#include <initializer_list>
+#include <memory>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
-#include "rules/DatumLeser.h"
 #include "rules/Datumspruefung.h"
+#include "rules/DefaultFehlerLookup.h"
+#include "rules/FormatDefinitionDatumBereich.h"
+#include "rules/FormatDefinitionZahl.h"
+#include "rules/Formate.h"
 #include "tests/rules/Hilfen.h"
 
 namespace zudadavizu_20_0 {
 namespace {
 
-using boost::gregorian::date;
-
-// Writes day, month and year into a pattern of dd, MM and yyyy or yy.
-std::string schreibe(std::string muster, int tag, int monat, int jahr) {
-  const auto setze = [&muster](const std::string& komponente, int wert, int breite) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%0*d", breite, wert);
-    const auto pos = muster.find(komponente);
-    if (pos != std::string::npos) muster.replace(pos, komponente.size(), text);
-  };
-  setze("dd", tag, 2);
-  setze("MM", monat, 2);
-  if (muster.find("yyyy") != std::string::npos) {
-    setze("yyyy", jahr, 4);
-  } else {
-    setze("yy", jahr % 100, 2);
+TEST(Datumspruefung, GueltigesDatumUndZweistelligeJahre) {
+  // "value pattern valid", by calendar: 1900 is no leap year, 2000 and 0000 are; without a year
+  // there is no 29 February; the length must match; a pattern without components matches none.
+  for (const char* fall :
+       {"29.02.2016 dd.MM.yyyy 1", "29.02.1900 dd.MM.yyyy 0", "29.02.0000 dd.MM.yyyy 1",
+        "31.04.2014 dd.MM.yyyy 0", "31.12.2014 dd.MM.yyyy 1", "01.13.2014 dd.MM.yyyy 0",
+        "00.01.2014 dd.MM.yyyy 0", "01.01.20155 dd.MM.yyyy 0", "12.14 MM.yy 1", "00.14 MM.yy 0",
+        "28.02 dd.MM 1", "29.02 dd.MM 0", "15.2015 dd.yyyy 0", "abc xyz 0"}) {
+    std::istringstream zeile(fall);
+    std::string wert, muster;
+    bool gueltig;
+    zeile >> wert >> muster >> gueltig;
+    EXPECT_EQ(istGueltigesDatum(wert, muster), gueltig) << fall;
   }
-  return muster;
-}
-
-TEST(Datumspruefung, JederTagVierJahreMehrereMuster) {
-  // Oracle: the date library's calendar. Two-digit years are the latest such year not after
-  // today (15 June 2016), so "00" is 2000 even for 1900.
-  const HeuteFest heute(date(2016, 6, 15));
-  for (const std::string m : {"dd.MM.yyyy", "yyyyMMdd", "MM/dd/yyyy", "dd.MM.yy", "yyMMdd"}) {
-    const bool zweiStellig = m.find("yyyy") == std::string::npos;
-    for (int jahr : {1900, 2000, 2015, 2016}) {
-      const int kalenderJahr = zweiStellig ? 2000 + jahr % 100 : jahr;
-      for (int monat = 0; monat <= 13; ++monat) {
-        for (int tag = 0; tag <= 32; ++tag) {
-          const bool erwartet = monat >= 1 && monat <= 12 && tag >= 1 &&
-                                tag <= date(kalenderJahr, monat, 1).end_of_month().day();
-          const std::string wert = schreibe(m, tag, monat, jahr);
-          ASSERT_EQ(istGueltigesDatum(wert, m), erwartet) << m << " " << wert;
-        }
-      }
-    }
-  }
-}
-
-TEST(Datumspruefung, RandfaelleUndKomponenten) {
-  // Lengths must match the pattern; a pattern without year knows no 29 February; year 0000
-  // and negative years are calendar years; components that are no numbers throw.
-  const std::pair<const char*, const char*> gueltig[] = {{"12.14", "MM.yy"},
-                                                         {"28.02", "dd.MM"},
-                                                         {"31.12.0000", "dd.MM.yyyy"},
-                                                         {"29.02.-004", "dd.MM.yyyy"}};
-  const std::pair<const char*, const char*> ungueltig[] = {{"29.02", "dd.MM"},
-                                                           {"01.01.20155", "dd.MM.yyyy"},
-                                                           {"1.01.2015", "dd.MM.yyyy"},
-                                                           {"15.2015", "dd.yyyy"},
-                                                           {"-1", "yy"},
-                                                           {"abc", "xyz"},
-                                                           {"", ""}};
-  for (const auto& [wert, muster] : gueltig) EXPECT_TRUE(istGueltigesDatum(wert, muster)) << wert;
-  for (const auto& [wert, muster] : ungueltig)
-    EXPECT_FALSE(istGueltigesDatum(wert, muster)) << wert;
   EXPECT_THROW(istGueltigesDatum("ab.01.2015", "dd.MM.yyyy"), boost::bad_lexical_cast);
-  EXPECT_TRUE(istSchaltjahr(2000) && istSchaltjahr(0) && !istSchaltjahr(1900) &&
-              !istSchaltjahr(2100));
-  EXPECT_EQ(komponentenPosition("dd.MM.yyyy", "yy"), 6u);
-  EXPECT_EQ(komponentenPosition("yyMMdd", "yyyy"), std::string::npos);
-  for (const char* falsch : {"d", "YYYY", "", "yyy"}) {
-    EXPECT_THROW(komponentenPosition("dd.MM.yyyy", falsch), std::invalid_argument) << falsch;
-  }
   // {today's year, two digits, the latest year not after today ending in them}, by hand.
-  const int jahre[][3] = {{2015, 15, 2015}, {2015, 16, 1916}, {2015, 0, 2000},
-                          {2000, 1, 1901},  {2099, 99, 2099}, {2100, 1, 2001}};
+  const int jahre[][3] = {{2015, 15, 2015}, {2015, 16, 1916}, {2000, 1, 1901}, {2100, 1, 2001}};
   for (const auto& j : jahre) {
-    const HeuteFest heute(date(j[0], 12, 31));
+    setzeHeute(boost::gregorian::date(j[0], 12, 31));
     EXPECT_EQ(jahrAusZweiStellen(j[1]), j[2]) << j[0] << " " << j[1];
   }
+  setzeHeute(boost::gregorian::date(boost::gregorian::not_a_date_time));
 }
 
 TEST(Datumspruefung, TeilbekanntFehlerJedeKombination) {
-  // Hand evaluation of the decision rules for year "0000" or known, month and day each "00",
-  // "0" or known. Columns: kinds 0 to 3.
-  const struct {
-    const char *jahr, *monat, *tag;
-    int id[4];
-  } faelle[] = {
-      {"2015", "00", "00", {0, 52, 0, 0}},   {"2015", "00", "0", {0, 59, 60, 60}},
-      {"2015", "00", "05", {0, 52, 55, 55}}, {"2015", "0", "00", {0, 53, 58, 58}},
-      {"2015", "0", "0", {0, 59, 59, 60}},   {"2015", "0", "05", {0, 53, 56, 56}},
-      {"2015", "05", "00", {0, 0, 0, 0}},    {"2015", "05", "0", {0, 59, 59, 59}},
-      {"2015", "05", "05", {0, 0, 0, 0}},    {"0000", "00", "00", {0, 52, 54, 0}},
-      {"0000", "00", "0", {0, 59, 60, 60}},  {"0000", "00", "05", {0, 52, 55, 57}},
-      {"0000", "0", "00", {0, 53, 58, 61}},  {"0000", "0", "0", {0, 59, 59, 60}},
-      {"0000", "0", "05", {0, 53, 56, 57}},  {"0000", "05", "00", {0, 54, 54, 57}},
-      {"0000", "05", "0", {0, 59, 59, 57}},  {"0000", "05", "05", {0, 54, 54, 57}},
-      {"000", "05", "05", {0, 0, 0, 0}},     {"2015", "05", " 0", {0, 0, 0, 0}},
-  };
-  for (const auto& fall : faelle) {
-    for (int art = 0; art < 4; ++art) {
-      EXPECT_EQ(teilbekanntFehler(fall.tag, fall.monat, fall.jahr, art), fall.id[art])
-          << fall.tag << "." << fall.monat << "." << fall.jahr << " kind " << art;
+  // "year month day: id of kind 0 1 2 3", by hand from the decision rules, for year "0000" or
+  // known, month and day each "00", "0" or known.
+  for (const char* fall :
+       {"2015 00 00: 0 52 0 0", "2015 00 0: 0 59 60 60", "2015 00 05: 0 52 55 55",
+        "2015 0 00: 0 53 58 58", "2015 0 0: 0 59 59 60", "2015 0 05: 0 53 56 56",
+        "2015 05 00: 0 0 0 0", "2015 05 0: 0 59 59 59", "2015 05 05: 0 0 0 0",
+        "0000 00 00: 0 52 54 0", "0000 00 0: 0 59 60 60", "0000 00 05: 0 52 55 57",
+        "0000 0 00: 0 53 58 61", "0000 0 0: 0 59 59 60", "0000 0 05: 0 53 56 57",
+        "0000 05 00: 0 54 54 57", "0000 05 0: 0 59 59 57", "0000 05 05: 0 54 54 57"}) {
+    std::istringstream zeile(fall);
+    std::string jahr, monat, tag;
+    zeile >> jahr >> monat >> tag;
+    tag.pop_back();
+    for (int art = 0, id; zeile >> id; ++art) {
+      EXPECT_EQ(teilbekanntFehler(tag, monat, jahr, art), id) << fall << " kind " << art;
     }
   }
-  for (int art : {-1, 4}) {
-    try {
-      teilbekanntFehler("01", "01", "2015", art);
-      ADD_FAILURE() << art;
-    } catch (const std::runtime_error& e) {
-      EXPECT_EQ(e.what(), "Unbekannte Art der Teilbekanntheit: '" + std::to_string(art));
-    }
+  EXPECT_THROW(teilbekanntFehler("01", "01", "2015", 4), std::runtime_error);
+}
+
+// Each case is "value" (valid) or "value id key". Expected message: the id's template with the
+// field reference and the required format put in; a value read but rejected as a date
+// (datumFalsch other than 51) keeps "%7".
+void pruefe(const IFormatDefinition& definition, const IRegelmenge& regelmenge,
+            const Darstellungsinformation& info, const char* format,
+            std::initializer_list<const char*> faelle) {
+  for (const char* fall : faelle) {
+    std::istringstream zeile(fall);
+    std::string wert, schluessel;
+    int id = 0;
+    zeile >> wert >> id >> schluessel;
+    TestKontext t(info);
+    t.kontext.wert = wert;
+    EXPECT_EQ(definition.pruefeWert(t.kontext, regelmenge), id == 0 ? 0 : 1) << fall;
+    const auto e = t.ergebnis.getEintraege();
+    ASSERT_EQ(e.size(), id == 0 ? 0u : 1u) << fall;
+    if (id == 0) continue;
+    std::string text = DefaultFehlerLookup().getText(id);
+    if (schluessel != "datumFalsch" || id == 51) boost::algorithm::replace_all(text, "%7", format);
+    boost::algorithm::replace_all(text, "%1", "unbenannt/1.1");
+    EXPECT_EQ(e[0].schluessel + " " + e[0].text, schluessel + " " + text) << fall;
   }
 }
 
-TEST(DatumsSchreibweise, MusterUndFormatText) {
-  const std::pair<const char*, const char*> faelle[] = {{"dd.MM.yyyy", "TT.MM.JJJJ"},
-                                                        {"yyyyMMdd", "JJJJMMTT"},
-                                                        {"T.M.JJJJ", "T.M.JJJJ"},
-                                                        {"am dd.MM.", "am TT.MM."}};
-  for (const auto& [muster, text] : faelle) {
-    EXPECT_EQ(DatumsSchreibweise(muster).formatText(), text);
-  }
-  for (const char* falsch :
-       {"", "..", "TTT.MM.JJJJ", "TT.MM.JJJ", "TT.TT", "dT.MM.JJJJ", "J", "Tag dd"}) {
-    EXPECT_THROW(DatumsSchreibweise{falsch}, std::invalid_argument) << falsch;
+TEST(FormatDefinitionDatum, Meldungen) {
+  const TestRegelmenge r;
+  // A fully known date of year 0000 is a date, and before 1900.
+  pruefe(FormatDefinitionDatum("TT.MM.JJJJ", true, BEKANNT), r, {}, "TT.MM.JJJJ",
+         {"29.02.2016", "01.01.1900", "1.1.2016 50 datumFormatFalsch",
+          "01.01.2016x 50 datumFormatFalsch", "29.02.2015 50 datumFalsch",
+          "00.01.2015 50 datumFalsch", "31.12.1899 51 datumFalsch", "01.01.0000 51 datumFalsch"});
+  pruefe(FormatDefinitionDatum("TT.MM.JJJJ", false, BEKANNT), r, {}, "",
+         {"31.12.1899", "29.02.0000", "30.02.0000 50 datumFalsch"});
+  pruefe(FormatDefinitionDatum("TT.MM", false, BEKANNT), r, {}, "", {"29.02 50 datumFalsch"});
+  // The unknown year of a partially known date is not before 1900.
+  pruefe(FormatDefinitionDatum("TT.MM.JJJJ", true, JAHR_OPTIONAL), r, {}, "TT.MM.JJJJ",
+         {"00.00.0000", "00.00.1899 51 datumFalsch"});
+  pruefe(FormatDefinitionDatum("TT.MM.JJJJ", false, BEKANNT), r, datumsAnzeige("-", "JMT"),
+         "JJJJ-MM-TT", {"2015-02-28", "28.02.2015 50 datumFormatFalsch"});
+  // "kind case": optional zeros shorten day and month only; ids by teilbekanntFehler.
+  for (const char* fall :
+       {"1 05.0.2015 53 datumFalsch", "3 00.0.0000 61 datumFalsch", "2 00.00.2015",
+        "0 0.5.2015 50 datumFalsch", "0 1.2.2015", "0 1.2.15 50 datumFormatFalsch"}) {
+    pruefe(FormatDefinitionDatum("TT.MM.JJJJ", false, fall[0] - '0'), r,
+           datumsAnzeige(".", "TMJ", "j"), "TT.MM.JJJJ", {fall + 2});
   }
 }
 
-TEST(DatumLeser, FormatTextUndLesen) {
-  // Settings: separator, order, zeros optional; nullptr for none. "-" marks an unreadable value.
-  const struct {
-    const char* muster;
-    const char *trenner, *reihenfolge, *nullen;
-    const char* formatText;
-    const char* wert;
-    const char* teile;  // "tag|monat|jahr" as written
-  } faelle[] = {
-      {"TT.MM.JJJJ", nullptr, "", "", "TT.MM.JJJJ", "01.02.2015", "01|02|2015"},
-      {"TT.MM.JJJJ", nullptr, "", "", "TT.MM.JJJJ", "1.02.2015", "-"},
-      {"TT.MM.JJJJ", nullptr, "", "", "TT.MM.JJJJ", "01.02.2015 ", "-"},
-      {"TT.MM.JJJJ", nullptr, "", "", "TT.MM.JJJJ", "01.+2.2015", "-"},
-      {"TT.MM.JJJJ", "-", "JMT", "n", "JJJJ-MM-TT", "2015-02-01", "01|02|2015"},
-      {"TT.MM.JJJJ", "-", "JMT", "n", "JJJJ-MM-TT", "01.02.2015", "-"},
-      {"TT.MM.JJJJ", "-", "JMT", "n", "JJJJ-MM-TT", "2015-2-1", "-"},
-      {"TT.MM.JJJJ", "-", "JMT", "j", "JJJJ-MM-TT", "2015-2-1", "1|2|2015"},
-      {"TT.MM.JJJJ", "-", "JMT", "j", "JJJJ-MM-TT", "15-2-1", "-"},
-      {"TT.MM.JJJJ", "-", "JMT", "j", "JJJJ-MM-TT", "2015-123-1", "-"},
-      {"TT.MM.JJJJ", "-", "JMT", "j", "JJJJ-MM-TT", "2015--1", "-"},
-      {"TT.MM.JJJJ", "/", "MTJ", "j", "MM/TT/JJJJ", "0/0/0000", "0|0|0000"},
-      {"TT.MM.JJJJ", "", "TMJ", "n", "TTMMJJJJ", "01022015", "01|02|2015"},
-      {"MM.JJ", "/", "TJM", "n", "JJ/MM", "15/02", "|02|15"},
-      {"JJJJ", ".", "TMJ", "n", "JJJJ", "2015", "||2015"},
-  };
-  for (const auto& fall : faelle) {
-    SCOPED_TRACE(std::string(fall.muster) + " " + fall.wert);
-    const DatumsSchreibweise muster(fall.muster);
-    const DatumDarstellung d(fall.trenner == nullptr
-                                 ? Darstellungsinformation()
-                                 : datumsAnzeige(fall.trenner, fall.reihenfolge, fall.nullen),
-                             2099);
-    const std::string einzeln = fall.formatText;
-    EXPECT_EQ(DatumLeser(muster, d, "").getFormatText(), einzeln);
-    EXPECT_EQ(DatumLeser(muster, d, "-").getFormatText(),
-              einzeln + (fall.trenner == nullptr ? "-" : "~") + einzeln);
-    DatumsTeile teile[2];
-    const std::size_t anzahl = DatumLeser(muster, d, "").liesAnzeige(fall.wert, teile);
-    EXPECT_EQ(anzahl == 0 ? "-" : teile[0].tag + "|" + teile[0].monat + "|" + teile[0].jahr,
-              fall.teile);
-  }
+TEST(FormatDefinitionDatumBereich, Meldungen) {
+  pruefe(FormatDefinitionDatumBereich("TT.MM.JJJJ", true, '-'), TestRegelmenge(2015), {},
+         "TT.MM.JJJJ-TT.MM.JJJJ",
+         {"01.01.2015-01.01.2015", "01.01.1900-31.12.1900", "01.02.2015-01.01.2016",
+          "01.01.2015 62 datumBereichTrennerFehlt",
+          "01.01.2015-31.02.2015 62 datumBereichFormatFalsch",
+          "01.01.2015-01.01.2016x 62 datumBereichFormatFalsch",
+          "31.12.1899-01.01.2015 64 datumBereichDatumFalsch",
+          "01.01.2015-01.01.0000 64 datumBereichDatumFalsch",
+          "02.01.2015-01.01.2015 63 datumBereichNichtGueltig"});
+  pruefe(FormatDefinitionDatumBereich("TT.MM.JJJJ", false, '-'), TestRegelmenge(),
+         datumsAnzeige(".", "JMT"), "JJJJ.MM.TT~JJJJ.MM.TT",
+         {"2015.01.01~2015.12.31", "2015.01.01-2015.12.31 62 datumBereichTrennerFehlt"});
+  // Fiscal years (pattern exactly "yyyy"): from 1960, up to the assessment year + 1 (no
+  // bound for year 0), at most one year, end not before the beginning.
+  const FormatDefinitionDatumBereich jahre("yyyy", false, '-');
+  pruefe(
+      jahre, TestRegelmenge(2015), {}, "",
+      {"1959-1960 65 datumBereichAnfangVor1960", "1960-1961",
+       "2016-2017 66 datumBereichEndeNachVZPlusEins", "2015-2016",
+       "2010-2012 67 datumBereichUmfasstMehrAlsEinJahr", "2011-2010 68 datumBereichEndeVorAnfang"});
+  pruefe(jahre, TestRegelmenge(0), {}, "", {"2030-2031"});
+  pruefe(FormatDefinitionDatumBereich("JJJJ", false, '-'), TestRegelmenge(2015), {}, "JJJJ-JJJJ",
+         {"1959-1962", "2011-2010 63 datumBereichNichtGueltig"});
+}
+
+struct Zahl : FormatDefinitionZahl {
+  int pruefeWert(const Pruefkontext&, const IRegelmenge&) const override { return 0; }
+  const Attribut& getAttribut(const std::string&) const override { throw 0; }
+  std::string getBeschreibung() const override { return ""; }
+};
+
+TEST(FormatDefinitionDatum, KonvertiereWertUndRegelmenge) {
+  // Display form by the settings, stored form by the pattern; zeros restored when writing.
+  const Darstellung jmt(',', datumsAnzeige("-", "JMT", "j"), 2099);
+  TestRegelmenge regeln;
+  regeln.definitionen["D"] = std::make_unique<FormatDefinitionDatum>("TT.MM.JJJJ", false, 0);
+  regeln.definitionen["B"] =
+      std::make_unique<FormatDefinitionDatumBereich>("TT.MM.JJJJ", false, '-');
+  const IFormatDefinition &datum = regeln.getFormatDefinition("D"),
+                          &bereich = regeln.getFormatDefinition("B");
+  EXPECT_EQ(datum.konvertiereWert("2015-2-1", jmt, true), "01.02.2015");
+  EXPECT_EQ(datum.konvertiereWert("01.02.2015", jmt, false), "2015-02-01");
+  EXPECT_EQ(bereich.konvertiereWert("01.01.2015-31.12.2015", jmt, false), "2015-01-01~2015-12-31");
+  EXPECT_EQ(bereich.konvertiereWert("kein Datum", jmt, true), "kein Datum");
+  EXPECT_EQ(bereich.getAttribut("MaxLaenge").getZahl(), 21);
+  EXPECT_EQ(bereich.getAttribut("Format").getText() + bereich.getAttribut("Muster").getText(),
+            "dd.MM.yyyy-dd.MM.yyyyDatumBereich");
+  EXPECT_EQ(createDatumBereichFormat("B", regeln), "TT.MM.JJJJ-TT.MM.JJJJ");
+  EXPECT_THROW(createDatumBereichFormat("D", regeln), std::runtime_error);
+  regeln.definitionen["Z"] = std::make_unique<Zahl>();
+  EXPECT_TRUE(istZahlenFormat("Z", regeln) && !istZahlenFormat("B", regeln));
+  EXPECT_THROW(istZahlenFormat("Fehlt", regeln), FeldInRegelMengeNichtDefiniertException);
 }
 
 }  // namespace

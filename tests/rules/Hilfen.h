@@ -1,9 +1,9 @@
 #pragma once
 
-// Fixtures of the rules tests: a fixed today, date display settings, the check context the
-// services build and a rule set held in memory.
 #include <map>
 #include <memory>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 
 #include "rules/Darstellung.h"
@@ -12,73 +12,63 @@
 #include "rules/Heute.h"
 #include "rules/IRegelmenge.h"
 #include "rules/IdentifierImpl.h"
-#include "rules/LoggerUtilImpl.h"
 #include "rules/Pruefkontext.h"
 #include "rules/RulesExceptions.h"
-#include "rules/ValidationLogger.h"
 
 namespace zudadavizu_20_0 {
 
-// Fixes today's date for one scope.
-struct HeuteFest {
-  explicit HeuteFest(const boost::gregorian::date& datum) { setzeHeute(datum); }
-  ~HeuteFest() { setzeHeute(boost::gregorian::date(boost::gregorian::not_a_date_time)); }
-};
-
-// All date settings, with "~" as the range separator.
-inline Darstellungsinformation datumsAnzeige(const char* trenner, const char* reihenfolge,
-                                             const char* nullenOptional = "n") {
-  Darstellungsinformation info;
-  info.setze("DatumTrenner", "", trenner);
-  info.setze("DatumBereichTrenner", "", "~");
-  info.setze("DatumReihenfolge", "", reihenfolge);
-  info.setze("DatumNullenOptional", "", nullenOptional);
-  return info;
+// The message of the exception E that the call throws, "keine" when it throws none.
+template <class E = std::runtime_error, class F>
+std::string ausnahme(F aufruf) {
+  try {
+    aufruf();
+  } catch (const E& e) {
+    return e.what();
+  }
+  return "keine";
 }
 
-// Field "unbenannt" [1, 1], empty data, a fresh result, a discarding logger, year 2099.
+inline Darstellungsinformation info(const std::string& paare) {  // "Key=Value|Key=Value"
+  Darstellungsinformation i;
+  std::istringstream in(paare);
+  for (std::string paar; std::getline(in, paar, '|');) {
+    i.setze(paar.substr(0, paar.find('=')), "", paar.substr(paar.find('=') + 1));
+  }
+  return i;
+}
+
+// All date settings, with "~" as the range separator.
+inline Darstellungsinformation datumsAnzeige(const std::string& trenner, const std::string& folge,
+                                             const std::string& nullen = "n") {
+  return info("DatumTrenner=" + trenner + "|DatumBereichTrenner=~|DatumReihenfolge=" + folge +
+              "|DatumNullenOptional=" + nullen);
+}
+
+// Field "unbenannt" [1, 1], empty data, a fresh result, no logger, year 2099.
 struct TestKontext {
-  explicit TestKontext(const Darstellungsinformation& info = Darstellungsinformation())
-      : darstellung(',', info, 2099) {
+  explicit TestKontext(const Darstellungsinformation& info = {}) : darstellung(',', info, 2099) {
     kontext.identifier = &identifier;
     kontext.ergebnis = &ergebnis;
     kontext.darstellung = &darstellung;
-    kontext.logger = &logger;
     kontext.daten = &daten;
   }
-  Pruefkontext& mit(const std::string& wert) {
-    kontext.wert = wert;
-    return kontext;
-  }
-
   IdentifierImpl identifier{"unbenannt", 1, 1, IdentifierImpl::KEINE_NUMMER};
   DatenImpl daten;
   ErgebnisFacade ergebnis;
-  LoggerUtilImpl loggerUtil;
-  ValidationLogger logger{loggerUtil};
   Darstellung darstellung;
   Pruefkontext kontext;
 };
 
-class TestRegelmenge : public IRegelmenge {
- public:
-  TestRegelmenge(bool wirtschaftsjahr = false, int veranlagungsjahr = 0)
-      : wirtschaftsjahr_(wirtschaftsjahr), veranlagungsjahr_(veranlagungsjahr) {}
-  void definiere(const std::string& feld, std::unique_ptr<IFormatDefinition> definition) {
-    definitionen_[feld] = std::move(definition);
-  }
+struct TestRegelmenge : IRegelmenge {
+  explicit TestRegelmenge(int veranlagungsjahr = -1) : vz(veranlagungsjahr) {}
   const IFormatDefinition& getFormatDefinition(const std::string& feldname) const override {
-    const auto it = definitionen_.find(feldname);
-    if (it != definitionen_.end()) return *it->second;
+    if (definitionen.count(feldname) != 0) return *definitionen.at(feldname);
     throw FeldInRegelMengeNichtDefiniertException(feldname, "Test", "2015", "Testdaten");
   }
-  bool pruefeWirtschaftsjahr() const override { return wirtschaftsjahr_; }
-  int getVeranlagungsjahr() const override { return veranlagungsjahr_; }
-
- private:
-  std::map<std::string, std::unique_ptr<IFormatDefinition>> definitionen_;
-  bool wirtschaftsjahr_;
-  int veranlagungsjahr_;
+  bool pruefeWirtschaftsjahr() const override { return vz >= 0; }
+  int getVeranlagungsjahr() const override { return vz; }
+  std::map<std::string, std::unique_ptr<IFormatDefinition>> definitionen;
+  int vz;  // assessment year; -1: no fiscal-year checks
 };
 
 }  // namespace zudadavizu_20_0
