@@ -6,8 +6,6 @@ namespace zudadavizu_20_0 {
 
 namespace {
 
-constexpr int kUngueltigeBundessteuernummer = 301;
-
 // Nationwide tax numbers of the federal tax office; any failure of the core check is 301.
 class BundessteuernummerVerifier : public NichtKonvertierenderVerifier {
  public:
@@ -17,7 +15,7 @@ class BundessteuernummerVerifier : public NichtKonvertierenderVerifier {
     const bool passt = passtGanz(wert, muster);
     // The pattern has no groups, so no tax office number is read.
     const int ergebnis = pruefeSteuernummerKern(wert, *defdaten, passt, -1, true);
-    return ergebnis == 0 ? 0 : kUngueltigeBundessteuernummer;
+    return ergebnis == 0 ? 0 : Ids::BUNDESSTEUERNUMMER_UNGUELTIG;
   }
 };
 

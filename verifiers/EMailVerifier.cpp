@@ -11,7 +11,7 @@ class EMailVerifier : public NichtKonvertierenderVerifier {
     namespace xp = boost::xpressive;
     static const xp::cregex adresse =
         xp::cregex::compile("^[a-zA-Z0-9._%+-]+@[a-zA-Z0-9.-]+\\.[a-zA-Z]{2,6}$");
-    return volltreffer(adresse, wert) ? 0 : 501;
+    return volltreffer(adresse, wert) ? Ids::KEIN_FEHLER : Ids::EMAIL_UNGUELTIG;
   }
 };
 

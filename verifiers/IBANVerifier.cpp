@@ -91,15 +91,15 @@ class IBANVerifier : public NichtKonvertierenderVerifier {
 
   // The value stays in the caller's string: nothing is stored, so checks may run in parallel.
   int verify(const std::string& iban, IDefdatenSteuernummer*) override {
-    if (!aufbau_.passt(iban)) return 601;
+    if (!aufbau_.passt(iban)) return Ids::IBAN_AUFBAU_FALSCH;
     const Land* ende = IBAN_LAENDER + ANZAHL_LAENDER;
     const Land* land = std::lower_bound(
         IBAN_LAENDER, ende, iban.c_str(),
         [](const Land& l, const char* code) { return laendercodeVor(l.code, code); });
-    if (land == ende || !laendercodeGleich(land->code, iban.c_str())) return 602;
-    if (!laenderMuster_[static_cast<std::size_t>(land - IBAN_LAENDER)].passt(iban)) return 603;
-    if (!pruefzifferStimmt(iban)) return 604;
-    return 0;
+    if (land == ende || !laendercodeGleich(land->code, iban.c_str())) return Ids::IBAN_LAENDERCODE_UNBEKANNT;
+    if (!laenderMuster_[static_cast<std::size_t>(land - IBAN_LAENDER)].passt(iban)) return Ids::IBAN_LAENDERFORMAT_FALSCH;
+    if (!pruefzifferStimmt(iban)) return Ids::IBAN_PRUEFZIFFER_FALSCH;
+    return Ids::KEIN_FEHLER;
   }
 
  private:

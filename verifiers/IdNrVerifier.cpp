@@ -35,10 +35,10 @@ class IdNrVerifier : public NichtKonvertierenderVerifier {
  public:
   // A leading 0 passes; the dispatcher reports it as a test number.
   int verify(const std::string& idNr, IDefdatenSteuernummer*) override {
-    if (idNr.size() != 11) return 703;
-    if (!nurZiffern(idNr)) return 701;
-    if (!wiederholungsregelErfuellt(idNr)) return 702;
-    return pruefziffer(idNr) == idNr[10] - '0' ? 0 : 704;
+    if (idNr.size() != 11) return Ids::IDNR_LAENGE_FALSCH;
+    if (!nurZiffern(idNr)) return Ids::IDNR_KEINE_ZIFFERN;
+    if (!wiederholungsregelErfuellt(idNr)) return Ids::IDNR_WIEDERHOLUNG_FALSCH;
+    return pruefziffer(idNr) == idNr[10] - '0' ? Ids::KEIN_FEHLER : Ids::IDNR_PRUEFZIFFER_FALSCH;
   }
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "rules/IFeldtypVordefiniertFehlerIds.h"
 #include "verifiers/MusterCache.h"
 #include "verifiers/Pruefziffernverfahren.h"
 #include "verifiers/SteuernummerAusnahmen.h"
@@ -10,6 +11,8 @@
 namespace zudadavizu_20_0 {
 
 namespace {
+
+using Ids = IFeldtypVordefiniertFehlerIds;
 
 constexpr std::size_t kBezirkBeginn = 5;
 constexpr std::size_t kPruefzifferPosition = 12;
@@ -64,8 +67,8 @@ void leseZahl(const char* von, const char* bis, int& ziel) {
 
 int pruefeSteuernummerKern(const std::string& wert, IDefdatenSteuernummer& defdaten,
                            bool musterPasst, int buFaNummer, bool finanzamtBekannt) {
-  if (!musterPasst) return kSteuernummerMusterFalsch;
-  if (!finanzamtBekannt) return kSteuernummerFinanzamtUnbekannt;
+  if (!musterPasst) return Ids::STEUERNUMMER_MUSTER_FALSCH;
+  if (!finanzamtBekannt) return Ids::STEUERNUMMER_FINANZAMT_UNBEKANNT;
   // Both patterns admit exactly 13 digits, so the Land key is the first two.
   const int land = (wert[0] - '0') * 10 + (wert[1] - '0');
 
@@ -76,13 +79,13 @@ int pruefeSteuernummerKern(const std::string& wert, IDefdatenSteuernummer& defda
       kBezirkBeginn + std::min(stellenBezirk, wert.size() - kBezirkBeginn);
   int bezirk = -1;
   leseZahl(wert.data() + kBezirkBeginn, wert.data() + bezirkEnde, bezirk);
-  if (bezirk == 0) return kSteuernummerBezirkNull;
+  if (bezirk == 0) return Ids::STEUERNUMMER_BEZIRK_NULL;
 
-  if (trifftNegativmuster(wert, defdaten, land)) return kSteuernummerNegativmuster;
+  if (trifftNegativmuster(wert, defdaten, land)) return Ids::STEUERNUMMER_NEGATIVMUSTER;
 
   const IPruefziffernverfahrenDefinition& definition =
       defdaten.getPruefziffernverfahrenDefinition(land, buFaNummer, bezirk);
-  return pruefzifferPasst(wert, definition) ? 0 : kSteuernummerPruefzifferFalsch;
+  return pruefzifferPasst(wert, definition) ? 0 : Ids::STEUERNUMMER_PRUEFZIFFER_FALSCH;
 }
 
 }  // namespace zudadavizu_20_0
