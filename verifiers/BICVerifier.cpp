@@ -3,7 +3,7 @@
 
 #include "verifiers/Laendercode.h"
 #include "verifiers/Verifiers.h"
-#include "verifiers/Zeichenmuster.h"
+#include "verifiers/Muster.h"
 
 namespace zudadavizu_20_0 {
 

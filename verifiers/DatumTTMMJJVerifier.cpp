@@ -1,20 +1,18 @@
 #include <string_view>
 
 #include "verifiers/Verifiers.h"
-#include "verifiers/Volltreffer.h"
+#include "verifiers/Muster.h"
 
 namespace zudadavizu_20_0 {
 
 namespace {
 
-
 // "TT.MM.JJ". Every year divisible by 4 counts as a leap year, 00 included.
 class DatumTTMMJJVerifier : public NichtKonvertierenderVerifier {
  public:
   int verify(const std::string& wert, IDefdatenSteuernummer*) override {
-    namespace xp = boost::xpressive;
-    static const xp::cregex form = xp::cregex::compile("^[0-3][0-9]\\.[0-1][0-9]\\.[0-9]{2}$");
-    if (!volltreffer(form, wert)) return Ids::DATUM_UNGUELTIG;
+    static const Zeichenmuster form("[0-3][0-9][.][0-1][0-9][.][0-9]{2}");
+    if (!form.passt(wert)) return Ids::DATUM_UNGUELTIG;
     const char tag0 = wert[0];
     const char tag1 = wert[1];
     const std::string_view monat(wert.data() + 3, 2);
@@ -29,7 +27,7 @@ class DatumTTMMJJVerifier : public NichtKonvertierenderVerifier {
       return Ids::DATUM_UNGUELTIG;
     }
     if (monat == "00" || (monat[0] == '1' && monat[1] >= '3')) return Ids::DATUM_UNGUELTIG;
-    return 0;
+    return Ids::KEIN_FEHLER;
   }
 };
 

@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "rules/IFeldtypVordefiniertFehlerIds.h"
-#include "verifiers/MusterCache.h"
+#include "verifiers/Muster.h"
 #include "verifiers/Pruefziffernverfahren.h"
 #include "verifiers/SteuernummerAusnahmen.h"
 
@@ -17,21 +17,16 @@ using Ids = IFeldtypVordefiniertFehlerIds;
 constexpr std::size_t kBezirkBeginn = 5;
 constexpr std::size_t kPruefzifferPosition = 12;
 
-MusterCache& negativmusterCache() {
-  static MusterCache cache;
-  return cache;
-}
-
 bool trifftNegativmuster(const std::string& wert, IDefdatenSteuernummer& defdaten, int land) {
   for (const auto& paar : defdaten.getNegativmuster(land)) {
     const std::string& muster = paar.first;
-    const Regex* kompiliert = nullptr;
+    const Muster* kompiliert = nullptr;
     try {
-      kompiliert = &negativmusterCache().hole(muster);
+      kompiliert = &musterFuerThread(muster);
     } catch (const boost::xpressive::regex_error&) {
       throw UngueltigesNegativmuster(muster);
     }
-    if (passtGanz(wert, *kompiliert)) return true;
+    if (kompiliert->passt(wert)) return true;
   }
   return false;
 }

@@ -1,7 +1,7 @@
 #include <string_view>
 
 #include "verifiers/Verifiers.h"
-#include "verifiers/Volltreffer.h"
+#include "verifiers/Muster.h"
 #include "verifiers/ustid/UstIdNrValidatoren.h"
 
 namespace zudadavizu_20_0 {
@@ -13,9 +13,8 @@ namespace {
 class UStIdNrVerifier : public NichtKonvertierenderVerifier {
  public:
   int verify(const std::string& wert, IDefdatenSteuernummer*) override {
-    namespace xp = boost::xpressive;
-    static const xp::cregex form = xp::cregex::compile("[A-Z]{2}[a-zA-Z0-9]*");
-    if (!volltreffer(form, wert)) return Ids::USTIDNR_FORMAT_FALSCH;
+    static const Zeichenmuster form("[A-Z]{2}[a-zA-Z0-9]*");
+    if (!form.passt(wert)) return Ids::USTIDNR_FORMAT_FALSCH;
     const std::string_view kuerzel(wert.data(), 2);
     const std::string_view national = std::string_view(wert).substr(2);
     if (kuerzel == "DE") {

@@ -6,7 +6,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "verifiers/Zeichenmuster.h"
+#include "verifiers/Muster.h"
 
 namespace zudadavizu_20_0 {
 namespace {
