@@ -119,7 +119,8 @@ int pruefeIBAN(const std::string& iban) {
 int pruefeIdNummer(const std::string& idNummer, bool testnummernErlaubt) {
   const zdv::PruefResultat resultat = pruefeFeldtyp(zdv::Feldtyp::IDNr, idNummer, nullptr);
   // The dispatcher's notice status marks a valid number of the test range.
-  if (resultat.status == zdv::STATUS_HINWEIS) return testnummernErlaubt ? 0 : TESTNUMMER_NICHT_ERLAUBT;
+  if (resultat.status == zdv::STATUS_HINWEIS)
+    return testnummernErlaubt ? 0 : TESTNUMMER_NICHT_ERLAUBT;
   return ergebnisAlsHostCode(resultat.fehlerId);
 }
 

@@ -11,8 +11,7 @@ namespace vesk::divideVira {
 // Checks one value of a predefined field type as the dispatcher does for a context without
 // conversion and without vastModus. Nothing that only a message needs is built: the host
 // sees the code alone.
-zudadavizu_20_0::PruefResultat pruefeFeldtyp(zudadavizu_20_0::Feldtyp typ,
-                                             const std::string& wert,
+zudadavizu_20_0::PruefResultat pruefeFeldtyp(zudadavizu_20_0::Feldtyp typ, const std::string& wert,
                                              zudadavizu_20_0::IDefdatenSteuernummer* defdaten);
 
 // The same check through a full check context. Returns the verifier's code (0 = valid).

@@ -66,7 +66,8 @@ const std::vector<Verfahren>& alleVerfahren() {
   static const std::vector<Verfahren> alle = [] {
     std::vector<Verfahren> v;
     v.reserve(ANZAHL_FAKTORZEILEN + 2);
-    for (const auto& zeile : divideVira::FAKTOREN_TABELLE) v.emplace_back(zeile.landNummer, zeile.werte);
+    for (const auto& zeile : divideVira::FAKTOREN_TABELLE)
+      v.emplace_back(zeile.landNummer, zeile.werte);
     v.emplace_back(BERLIN, divideVira::BERLIN_A);
     v.emplace_back(BERLIN, divideVira::BERLIN_B);
     return v;

@@ -14,7 +14,6 @@ const zudadavizu_20_0::IFormatierung& regelFormatierung(int landNummer);
 // Method, weights and addends for Land, tax office and district, looked up in the order
 // notation row, weights, addends; throws BundeslandExistiertNicht or BufanummerExistiertNicht.
 const zudadavizu_20_0::IPruefziffernverfahrenDefinition& regelVerfahren(int landNummer,
-                                                                        int buFaNummer,
-                                                                        int bezirk);
+                                                                        int buFaNummer, int bezirk);
 
 }  // namespace vesk::wex2

@@ -21,8 +21,7 @@ int FinanzamtsdatenService::erzeugeSteuernummer(const std::string& steuernummer,
                                                 const std::string& buFaNummer,
                                                 std::string& ausgabe) {
   wex2::DefdatenSteuernummerImpl defdaten(this);
-  return einzelwerte::erzeugeSteuernummer(steuernummer, landNummer, buFaNummer, defdaten,
-                                          ausgabe);
+  return einzelwerte::erzeugeSteuernummer(steuernummer, landNummer, buFaNummer, defdaten, ausgabe);
 }
 
 int FinanzamtsdatenService::pruefeIBAN(const std::string& iban) {

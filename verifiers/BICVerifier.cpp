@@ -2,8 +2,8 @@
 #include <iterator>
 
 #include "verifiers/Laendercode.h"
-#include "verifiers/Verifiers.h"
 #include "verifiers/Muster.h"
+#include "verifiers/Verifiers.h"
 
 namespace zudadavizu_20_0 {
 
@@ -34,7 +34,8 @@ class BICVerifier : public NichtKonvertierenderVerifier {
     const char* code = bic.c_str() + 4;
     auto ende = std::end(BIC_LAENDER);
     auto land = std::lower_bound(std::begin(BIC_LAENDER), ende, code, laendercodeVor);
-    return land != ende && laendercodeGleich(*land, code) ? Ids::KEIN_FEHLER : Ids::BIC_LAENDERCODE_UNBEKANNT;
+    return land != ende && laendercodeGleich(*land, code) ? Ids::KEIN_FEHLER
+                                                          : Ids::BIC_LAENDERCODE_UNBEKANNT;
   }
 };
 

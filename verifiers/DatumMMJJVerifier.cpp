@@ -1,5 +1,5 @@
-#include "verifiers/Verifiers.h"
 #include "verifiers/Muster.h"
+#include "verifiers/Verifiers.h"
 
 namespace zudadavizu_20_0 {
 

@@ -1,7 +1,7 @@
 #include <string_view>
 
-#include "verifiers/Verifiers.h"
 #include "verifiers/Muster.h"
+#include "verifiers/Verifiers.h"
 
 namespace zudadavizu_20_0 {
 

@@ -5,6 +5,7 @@
 
 #include "rules/IFeldtypVordefiniertFehlerIds.h"
 #include "verifiers/Muster.h"
+#include "verifiers/Pruefziffern.h"
 #include "verifiers/Pruefziffernverfahren.h"
 #include "verifiers/SteuernummerAusnahmen.h"
 
@@ -53,7 +54,7 @@ void leseZahl(const char* von, const char* bis, int& ziel) {
   if (von == bis) return;
   long long zahl = 0;
   for (const char* p = von; p != bis; ++p) {
-    if (*p < '0' || *p > '9') return;
+    if (!istZiffer(*p)) return;
     zahl = zahl * 10 + (*p - '0');
     if (zahl > INT_MAX) return;
   }

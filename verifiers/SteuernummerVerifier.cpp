@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "verifiers/Muster.h"
+#include "verifiers/Pruefziffern.h"
 #include "verifiers/SteuernummerAusnahmen.h"
 #include "verifiers/SteuernummerPruefung.h"
 #include "verifiers/Verifiers.h"
@@ -55,7 +56,7 @@ bool liesWoertlich(const std::string& wert, const IFormatierung& format, Gruppen
   const auto ziffern = [&](std::size_t anzahl) {
     if (wert.size() - pos < anzahl) return false;
     for (std::size_t ende = pos + anzahl; pos < ende; ++pos) {
-      if (wert[pos] < '0' || wert[pos] > '9') return false;
+      if (!istZiffer(wert[pos])) return false;
     }
     return true;
   };
@@ -89,10 +90,10 @@ bool liesMitRegex(const std::string& wert, const IFormatierung& format, Gruppen&
 bool liesAnzeigeform(const std::string& wert, const IFormatierung& format, Gruppen& g) {
   const int stellen[3] = {format.getAnzahlStellenFinanzamt(), format.getAnzahlStellenBezirk(),
                           format.getAnzahlStellenUnterscheidungsnummer()};
-  const bool woertlich =
-      std::all_of(std::begin(stellen), std::end(stellen), [](int n) { return n >= 0 && n <= 13; }) &&
-      istWoertlich(format.getTrenner1()) && istWoertlich(format.getTrenner2()) &&
-      istWoertlich(format.getTrenner3());
+  const bool woertlich = std::all_of(std::begin(stellen), std::end(stellen),
+                                     [](int n) { return n >= 0 && n <= 13; }) &&
+                         istWoertlich(format.getTrenner1()) && istWoertlich(format.getTrenner2()) &&
+                         istWoertlich(format.getTrenner3());
   return woertlich ? liesWoertlich(wert, format, g) : liesMitRegex(wert, format, g);
 }
 

@@ -10,10 +10,10 @@ using Zugriff = IFeldtypVordefiniert& (*)();
 
 // Indexed by Feldtyp.
 const Zugriff VERIFIER[ANZAHL_FELDTYPEN] = {
-    idNrVerifier,     steuernummerVerifier,       bundesfinanzamtsnummerVerifier,
+    idNrVerifier,           steuernummerVerifier, bundesfinanzamtsnummerVerifier,
     laenderkuerzelVerifier, ustIdNrVerifier,      bundessteuernummerVerifier,
-    eMailVerifier,    ibanVerifier,               bicVerifier,
-    datumMMJJVerifier, datumTTMMJJVerifier,
+    eMailVerifier,          ibanVerifier,         bicVerifier,
+    datumMMJJVerifier,      datumTTMMJJVerifier,
 };
 
 }  // namespace
