@@ -18,7 +18,6 @@
 #include "rules/UtilFehlerLookup.h"
 #include "support/IbanBeispiele.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
-#include "taxnumber/Einzelwerte.h"
 #include "taxnumber/Feldtyppruefung.h"
 #include "taxoffice/FinanzamtsdatenService.h"
 
@@ -174,25 +173,6 @@ TEST(Differenz, SchlankerWegGleichVollemWeg) {
     std::string erreicht;
     for (const auto& [klasse, anzahl] : klassen) erreicht += klasse + " ";
     EXPECT_EQ(erreicht, fall.ausgaenge) << feldtypEintrag(fall.typ).name;
-  }
-}
-
-// The service's identification number check on the lean path gives what the message path
-// gives: the notice text marks a test number.
-TEST(Differenz, IdNummerDesDienstesWieMitMeldung) {
-  std::mt19937 zufall(11);
-  for (int n = 0; n < 2000; ++n) {
-    std::string wert = std::to_string(100000000000LL + zufall() % 99999999999LL).substr(1);
-    if (n % 2 == 0) wert[0] = '0';
-    std::string meldung;
-    const int code = vesk::divideVira::pruefeFeldtyp("IDNr", wert, nullptr, &meldung);
-    const bool hinweis =
-        code == 0 && meldung.find("Test-Identifikationsnummer") != std::string::npos;
-    for (bool erlaubt : {false, true}) {
-      const int erwartet =
-          hinweis ? (erlaubt ? 0 : 610001523) : vesk::divideVira::ergebnisAlsHostCode(code);
-      ASSERT_EQ(vesk::divideVira::einzelwerte::pruefeIdNummer(wert, erlaubt), erwartet) << wert;
-    }
   }
 }
 
