@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "cli/Befehl.h"
+#include "rules/Feldtypen.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
 #include "taxoffice/FinanzamtsdatenService.h"
@@ -15,28 +16,13 @@
 namespace dvhost {
 namespace {
 
-const char* const kTypen[] = {"Steuernummer",
-                              "Bundessteuernummer",
-                              "Bundesfinanzamtsnummer",
-                              "Laenderkuerzel",
-                              "IDNr",
-                              "UStIdNr",
-                              "IBAN",
-                              "BIC",
-                              "EMail",
-                              "DATUM_MMJJ",
-                              "DATUM_TTMMJJ"};
-
-bool istTyp(const std::string& name) {
-  for (const char* typ : kTypen) {
-    if (name == typ) return true;
-  }
-  return false;
-}
+bool istTyp(const std::string& name) { return zudadavizu_20_0::feldtypEintrag(name) != nullptr; }
 
 std::string typenliste() {
   std::string liste;
-  for (const char* typ : kTypen) liste += std::string(liste.empty() ? "" : ", ") + typ;
+  for (const auto& typ : zudadavizu_20_0::FELDTYPEN) {
+    liste += (liste.empty() ? "" : ", ") + std::string(typ.name);
+  }
   return liste;
 }
 

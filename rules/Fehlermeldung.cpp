@@ -6,6 +6,7 @@
 
 #include "rules/IFeldtypVordefiniertFehlerIds.h"
 #include "rules/IFormaleFehlerConstants.h"
+#include "rules/PruefResultat.h"
 #include "rules/VastFehlerLookup.h"
 
 namespace zudadavizu_20_0 {
@@ -44,7 +45,7 @@ int meldeFehler(const std::string& errorKey, const std::string& vorlage,
     kontext.ergebnis->addFormal(IFormaleFehlerConstants::FORMALE_PRUEFUNG, errorKey,
                                 feldKopie.release(), bezugKopie.release(), meldung, 1);
   }
-  return errorKey == IFeldtypVordefiniertFehlerIds::TEST_ID_NUMMER ? 2 : 1;
+  return errorKey == IFeldtypVordefiniertFehlerIds::TEST_ID_NUMMER ? STATUS_HINWEIS : STATUS_FEHLER;
 }
 
 }  // namespace zudadavizu_20_0

@@ -1,46 +1,13 @@
 #include "rules/FeldtypRegistry.h"
 
 #include <stdexcept>
-#include <string_view>
 
 #include "rules/Fehlermeldung.h"
 #include "rules/IFeldtypVordefiniertFehlerIds.h"
 
 namespace zudadavizu_20_0 {
 
-enum class Sonderfall { Keiner, Steuernummer, IdNr };
-
-struct FeldtypEintrag {
-  std::string_view feldtyp;
-  const std::string* fehlerSchluessel;
-  bool ohneVast;  // skipped in vastModus: the VAST side has no tax office data
-  Sonderfall sonderfall;
-};
-
 namespace {
-
-using Ids = IFeldtypVordefiniertFehlerIds;
-
-const FeldtypEintrag SCHLUESSEL[] = {
-    {"EMail", &Ids::UNGUELTIGE_EMAIL, false, Sonderfall::Keiner},
-    {"BIC", &Ids::UNGUELTIGE_BIC, false, Sonderfall::Keiner},
-    {"IBAN", &Ids::UNGUELTIGE_IBAN, false, Sonderfall::Keiner},
-    {"DATUM_MMJJ", &Ids::UNGUELTIGES_DATUM_MMJJ, false, Sonderfall::Keiner},
-    {"DATUM_TTMMJJ", &Ids::UNGUELTIGES_DATUM_TTMMJJ, false, Sonderfall::Keiner},
-    {"IDNr", &Ids::UNGUELTIGE_ID_NUMMER, false, Sonderfall::IdNr},
-    {"UStIdNr", &Ids::UNGUELTIGE_UST_ID_NR, false, Sonderfall::Keiner},
-    {"Steuernummer", &Ids::UNGUELTIGE_STEUERNUMMER, true, Sonderfall::Steuernummer},
-    {"Bundesfinanzamtsnummer", &Ids::UNGUELTIGE_BUNDESFINANZAMTSNUMMER, true, Sonderfall::Keiner},
-    {"Laenderkuerzel", &Ids::UNGUELTIGES_LAENDERKUERZEL, true, Sonderfall::Keiner},
-    {"Bundessteuernummer", &Ids::UNGUELTIGE_BUNDESSTEUERNUMMER, true, Sonderfall::Steuernummer},
-};
-
-const FeldtypEintrag* eintragFuer(const std::string& feldtyp) {
-  for (const FeldtypEintrag& eintrag : SCHLUESSEL) {
-    if (eintrag.feldtyp == feldtyp) return &eintrag;
-  }
-  return nullptr;
-}
 
 bool istFehlermeldung(const std::string& meldung) { return !meldung.empty() && meldung != "null"; }
 
@@ -49,21 +16,30 @@ const char* const TEST_ID_VORLAGE =
 
 }  // namespace
 
-FeldtypRegistry::FeldtypRegistry(std::string feldtypName)
-    : feldtypName_(std::move(feldtypName)), eintrag_(eintragFuer(feldtypName_)) {}
+FeldtypRegistry::FeldtypRegistry(const std::string& feldtypName)
+    : eintrag_(feldtypEintrag(feldtypName)) {}
 
 const std::string& FeldtypRegistry::getFehlerSchluessel() const {
   if (eintrag_ == nullptr) throw std::runtime_error("FeldtypName nicht untersützt!");
-  return *eintrag_->fehlerSchluessel;
+  return eintrag_->fehlerSchluessel;
+}
+
+IFeldtypVordefiniert& FeldtypRegistry::verifier() const {
+  if (eintrag_ == nullptr) throw std::runtime_error("Ungültiger Vordefinierter Typ");
+  return verifierFuer(eintrag_->typ);
 }
 
 bool FeldtypRegistry::istSteuernummerTyp() const {
-  return eintrag_ != nullptr && eintrag_->sonderfall == Sonderfall::Steuernummer;
+  return eintrag_->typ == Feldtyp::Steuernummer || eintrag_->typ == Feldtyp::Bundessteuernummer;
+}
+
+bool FeldtypRegistry::istTestnummer(const std::string& wert, int fehlerId) const {
+  return fehlerId == 0 && eintrag_->typ == Feldtyp::IDNr && !wert.empty() && wert[0] == '0';
 }
 
 PruefResultat& FeldtypRegistry::pruefe(PruefResultat& out, const Pruefkontext& kontext) const {
-  IFeldtypVordefiniert& verifier = verifierFuer(feldtypName_);
-  if (kontext.vastModus && eintrag_ != nullptr && eintrag_->ohneVast) {
+  IFeldtypVordefiniert& v = verifier();
+  if (kontext.vastModus && eintrag_->ohneVast) {
     out = {0, 0, 0};
     return out;
   }
@@ -72,19 +48,26 @@ PruefResultat& FeldtypRegistry::pruefe(PruefResultat& out, const Pruefkontext& k
   KonvertierungsErgebnis konvertiert;
   if (istSteuernummerTyp() && kontext.darstellung != nullptr &&
       kontext.darstellung->istKonvertiereSteuernummer()) {
-    konvertiert = verifier.convert(kontext.wert, kontext.defdaten);
+    konvertiert = v.convert(kontext.wert, kontext.defdaten);
     if (istFehlermeldung(konvertiert.second)) {
       out = {0, meldeFehler(getFehlerSchluessel(), konvertiert.second, kontext), 0};
       return out;
     }
     wert = &konvertiert.first;
   }
-  out = {verifier.verify(*wert, kontext.defdaten), 1, 1};
-  if (out.fehlerId == 0 && eintrag_ != nullptr && eintrag_->sonderfall == Sonderfall::IdNr &&
-      !wert->empty() && (*wert)[0] == '0') {
-    out = {0, meldeFehler(Ids::TEST_ID_NUMMER, TEST_ID_VORLAGE, kontext), 0};
+  out = {v.verify(*wert, kontext.defdaten), STATUS_FEHLER, 1};
+  if (istTestnummer(*wert, out.fehlerId)) {
+    out = {0, meldeFehler(IFeldtypVordefiniertFehlerIds::TEST_ID_NUMMER, TEST_ID_VORLAGE, kontext),
+           0};
   }
   return out;
+}
+
+PruefResultat FeldtypRegistry::pruefeOhneMeldung(const std::string& wert,
+                                                 IDefdatenSteuernummer* defdaten) const {
+  const int fehlerId = verifier().verify(wert, defdaten);
+  if (istTestnummer(wert, fehlerId)) return {0, STATUS_HINWEIS, 0};
+  return {fehlerId, STATUS_FEHLER, 1};
 }
 
 KonvertierungsErgebnis FeldtypRegistry::konvertiere(const std::string& wert,
@@ -92,11 +75,11 @@ KonvertierungsErgebnis FeldtypRegistry::konvertiere(const std::string& wert,
                                                     bool rueckwaerts,
                                                     IDefdatenSteuernummer* defdaten) const {
   if (wert.empty()) return {wert, "Wert mit der Länge 0 wird nicht konvertiert."};
-  if (!istSteuernummerTyp() || !darstellung.istKonvertiereSteuernummer()) {
+  if (eintrag_ == nullptr || !istSteuernummerTyp() || !darstellung.istKonvertiereSteuernummer()) {
     return {wert, std::string()};
   }
-  IFeldtypVordefiniert& verifier = verifierFuer(feldtypName_);
-  return rueckwaerts ? verifier.convertBack(wert, defdaten) : verifier.convert(wert, defdaten);
+  IFeldtypVordefiniert& v = verifier();
+  return rueckwaerts ? v.convertBack(wert, defdaten) : v.convert(wert, defdaten);
 }
 
 }  // namespace zudadavizu_20_0

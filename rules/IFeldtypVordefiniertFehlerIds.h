@@ -51,6 +51,9 @@ class IFeldtypVordefiniertFehlerIds {
   static constexpr int STEUERNUMMER_BEZIRK_NULL = 1003;
   static constexpr int STEUERNUMMER_NEGATIVMUSTER = 1004;
   static constexpr int STEUERNUMMER_PRUEFZIFFER_FALSCH = 1005;
+  // The tax office data service's own failures of a conversion.
+  static constexpr int STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN = 1006;
+  static constexpr int STEUERNUMMER_OHNE_LAND = 1007;
 };
 
 }  // namespace zudadavizu_20_0

@@ -1,17 +1,14 @@
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 
-#include <memory>
-
+#include "taxnumber/Negativmuster.h"
+#include "taxnumber/RegelDefinitionen.h"
 #include "taxoffice/Finanzamtsdaten.h"
 
 namespace vesk::wex2 {
 
 const zudadavizu_20_0::IFormatierung& DefdatenSteuernummerImpl::getFormatierung(
     int bundeslandnummer) {
-  const std::unique_ptr<plugin2::iface::IVeskFormatierung> format(
-      service_->holeFormatierung(bundeslandnummer));
-  formatierung_.uebernimm(*format);
-  return formatierung_;
+  return regelFormatierung(bundeslandnummer);
 }
 
 bool DefdatenSteuernummerImpl::existiertFinanzamt(int bufanummer) {
@@ -21,10 +18,7 @@ bool DefdatenSteuernummerImpl::existiertFinanzamt(int bufanummer) {
 const zudadavizu_20_0::IPruefziffernverfahrenDefinition&
 DefdatenSteuernummerImpl::getPruefziffernverfahrenDefinition(int bundeslandnummer, int bufanummer,
                                                              int bezirk) {
-  const std::unique_ptr<plugin2::iface::IVeskPruefziffernverfahrenDefinition> definition(
-      service_->holePruefziffernverfahrenDefinition(bundeslandnummer, bufanummer, bezirk));
-  verfahren_.uebernimm(*definition);
-  return verfahren_;
+  return regelVerfahren(bundeslandnummer, bufanummer, bezirk);
 }
 
 // The service's result code is ignored: a number without record leaves the fresh record's
@@ -43,8 +37,7 @@ std::string DefdatenSteuernummerImpl::getBundeslandKuerzel(int bundeslandnummer)
 
 const plugin2::iface::Negativmuster& DefdatenSteuernummerImpl::getNegativmuster(
     int bundeslandnummer) {
-  negativmuster_ = service_->holeNegativmuster(bundeslandnummer);
-  return negativmuster_;
+  return divideVira::negativmusterFuer(bundeslandnummer);
 }
 
 bool DefdatenSteuernummerImpl::istBundeslandKuerzel(const std::string& kuerzel) {

@@ -3,16 +3,16 @@
 #include <string>
 
 #include "rules/IDefdatenSteuernummer.h"
-#include "taxnumber/RegelDefinitionen.h"
 #include "taxoffice/FinanzamtAdresseImpl.h"
 #include "veskplugin2/IFinanzamtsdatenService.h"
 
 namespace vesk::wex2 {
 
-// The tax number definitions for the rules library, read through the tax office data
-// service for one service call. Each operation refills its own member and returns a
-// reference to it, valid until the same operation is called again or the object dies.
-// Exceptions of the service pass through.
+// The tax number definitions for the rules library during one service call. Notation,
+// check-digit method and negative patterns are the module's constant objects, valid for
+// its whole life; the office questions go to the service. getFinanzamtAdresse refills its
+// member and returns it, valid until the next such call or the object's end. Exceptions of
+// the tables and of the service pass through.
 class DefdatenSteuernummerImpl : public zudadavizu_20_0::IDefdatenSteuernummer {
  public:
   // The service is borrowed and must outlive this object.
@@ -30,10 +30,7 @@ class DefdatenSteuernummerImpl : public zudadavizu_20_0::IDefdatenSteuernummer {
 
  private:
   plugin2::iface::IFinanzamtsdatenService* service_;
-  plugin2::iface::Negativmuster negativmuster_;
-  FormatierungImpl formatierung_;
   FinanzamtAdresseImpl adresse_;
-  PruefziffernverfahrenDefinitionImpl verfahren_;
 };
 
 }  // namespace vesk::wex2

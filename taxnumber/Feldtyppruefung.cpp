@@ -3,6 +3,7 @@
 #include "rules/DatenImpl.h"
 #include "rules/ErgebnisFacade.h"
 #include "rules/FeldtypRegistry.h"
+#include "rules/IFeldtypVordefiniertFehlerIds.h"
 #include "rules/IdentifierImpl.h"
 #include "rules/LoggerUtilImpl.h"
 #include "rules/UtilFehlerLookup.h"
@@ -12,6 +13,8 @@ namespace vesk::divideVira {
 namespace zdv = zudadavizu_20_0;
 
 namespace {
+
+using Ids = zdv::IFeldtypVordefiniertFehlerIds;
 
 // The display settings are immutable once built and the same for every call, so they are
 // built once instead of per call.
@@ -33,24 +36,29 @@ struct Umsetzung {
 };
 
 const Umsetzung HOST_CODES[] = {
-    {0, 1, 0},
-    {101, 101, 610001510},
-    {102, 102, 610001511},
-    {201, 201, 610001222},
-    {202, 202, 610001038},
-    {601, 601, 610001501},
-    {602, 602, 610001502},
-    {603, 603, 610001503},
-    {604, 604, 610001504},
-    {701, 701, 610001521},
-    {702, 702, 610001522},
-    {703, 703, 610001520},
-    {704, 704, 610001524},
-    {1001, 1006, 610001034},
-    {1007, 1007, 610001037},
+    {Ids::KEIN_FEHLER, 1, 0},
+    {Ids::BIC_FORMAT_FALSCH, Ids::BIC_FORMAT_FALSCH, 610001510},
+    {Ids::BIC_LAENDERCODE_UNBEKANNT, Ids::BIC_LAENDERCODE_UNBEKANNT, 610001511},
+    {Ids::BUFANUMMER_FORMAT_FALSCH, Ids::BUFANUMMER_FORMAT_FALSCH, 610001222},
+    {Ids::BUFANUMMER_UNBEKANNT, Ids::BUFANUMMER_UNBEKANNT, 610001038},
+    {Ids::IBAN_AUFBAU_FALSCH, Ids::IBAN_AUFBAU_FALSCH, 610001501},
+    {Ids::IBAN_LAENDERCODE_UNBEKANNT, Ids::IBAN_LAENDERCODE_UNBEKANNT, 610001502},
+    {Ids::IBAN_LAENDERFORMAT_FALSCH, Ids::IBAN_LAENDERFORMAT_FALSCH, 610001503},
+    {Ids::IBAN_PRUEFZIFFER_FALSCH, Ids::IBAN_PRUEFZIFFER_FALSCH, 610001504},
+    {Ids::IDNR_KEINE_ZIFFERN, Ids::IDNR_KEINE_ZIFFERN, 610001521},
+    {Ids::IDNR_WIEDERHOLUNG_FALSCH, Ids::IDNR_WIEDERHOLUNG_FALSCH, 610001522},
+    {Ids::IDNR_LAENGE_FALSCH, Ids::IDNR_LAENGE_FALSCH, 610001520},
+    {Ids::IDNR_PRUEFZIFFER_FALSCH, Ids::IDNR_PRUEFZIFFER_FALSCH, 610001524},
+    {Ids::STEUERNUMMER_MUSTER_FALSCH, Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN, 610001034},
+    {Ids::STEUERNUMMER_OHNE_LAND, Ids::STEUERNUMMER_OHNE_LAND, 610001037},
 };
 
 }  // namespace
+
+zdv::PruefResultat pruefeFeldtyp(zdv::Feldtyp typ, const std::string& wert,
+                                 zdv::IDefdatenSteuernummer* defdaten) {
+  return zdv::FeldtypRegistry(typ).pruefeOhneMeldung(wert, defdaten);
+}
 
 int pruefeFeldtyp(const std::string& typName, const std::string& wert,
                   zdv::IDefdatenSteuernummer* defdaten, std::string* meldung) {
@@ -77,7 +85,7 @@ int pruefeFeldtyp(const std::string& typName, const std::string& wert,
   if (resultat.fehlerId != 0) {
     *meldung =
         zdv::UtilFehlerLookup().getFeldtypText(registry.getFehlerSchluessel(), resultat.fehlerId);
-  } else if (resultat.status == 2) {
+  } else if (resultat.status == zdv::STATUS_HINWEIS) {
     const auto eintraege = ergebnis.getEintraege();
     if (eintraege.size() == 1) *meldung = eintraege.front().text;
   }
@@ -87,7 +95,7 @@ int pruefeFeldtyp(const std::string& typName, const std::string& wert,
 std::string konvertiereFeldtyp(const std::string& wert, bool rueckwaerts,
                                zdv::IDefdatenSteuernummer& defdaten, std::string& meldung) {
   zdv::KonvertierungsErgebnis ergebnis =
-      zdv::FeldtypRegistry("Steuernummer")
+      zdv::FeldtypRegistry(zdv::Feldtyp::Steuernummer)
           .konvertiere(wert, darstellung(true), rueckwaerts, &defdaten);
   if (!ergebnis.second.empty()) {
     meldung = std::move(ergebnis.second);

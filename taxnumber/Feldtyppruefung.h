@@ -2,18 +2,21 @@
 
 #include <string>
 
+#include "rules/Feldtypen.h"
 #include "rules/IDefdatenSteuernummer.h"
+#include "rules/PruefResultat.h"
 
 namespace vesk::divideVira {
 
-// Library codes of the service's own failures beside the verifier codes.
-constexpr int KONVERTIERUNG_FEHLGESCHLAGEN = 1006;
-constexpr int KEIN_LAND_ANGEGEBEN = 1007;
+// Checks one value of a predefined field type as the dispatcher does for a context without
+// conversion and without vastModus. Nothing that only a message needs is built: the host
+// sees the code alone.
+zudadavizu_20_0::PruefResultat pruefeFeldtyp(zudadavizu_20_0::Feldtyp typ, const std::string& wert,
+                                             zudadavizu_20_0::IDefdatenSteuernummer* defdaten);
 
-// Checks one value of a predefined field type with a fresh check context. Returns the
-// verifier's code (0 = valid). meldung receives the message of a failure, or the notice
-// of a test identification number (code 0 then); callers that drop the message pass null,
-// and then no message is formed.
+// The same check through a full check context. Returns the verifier's code (0 = valid).
+// meldung receives the message of a failure, or the notice of a test identification
+// number (code 0 then); with a null meldung no message is formed.
 int pruefeFeldtyp(const std::string& typName, const std::string& wert,
                   zudadavizu_20_0::IDefdatenSteuernummer* defdaten, std::string* meldung);
 

@@ -1,5 +1,8 @@
 #include "taxnumber/Negativmuster.h"
 
+#include "taxnumber/Ausnahmen.h"
+#include "taxoffice/Finanzamtstabellen.h"
+
 namespace vesk::divideVira {
 
 namespace {
@@ -46,6 +49,12 @@ const Negativmuster& negativmusterFuerKuerzel(const std::string& kuerzel) {
   }
   if (kuerzel == "NW") return nordrheinWestfalen();
   return keine;
+}
+
+const Negativmuster& negativmusterFuer(int landNummer) {
+  const std::string kuerzel = holeBundeslandKuerzel(landNummer);
+  if (kuerzel.empty()) throw KeinBundeslandkuerzel(landNummer);
+  return negativmusterFuerKuerzel(kuerzel);
 }
 
 }  // namespace vesk::divideVira

@@ -10,4 +10,8 @@ namespace vesk::divideVira {
 // an abbreviation without patterns. The returned list is constant for the module's life.
 const plugin2::iface::Negativmuster& negativmusterFuerKuerzel(const std::string& kuerzel);
 
+// The list of a Land key, chosen by its abbreviation; throws KeinBundeslandkuerzel for a key
+// without one.
+const plugin2::iface::Negativmuster& negativmusterFuer(int landNummer);
+
 }  // namespace vesk::divideVira

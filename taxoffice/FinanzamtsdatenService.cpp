@@ -8,6 +8,7 @@
 
 #include "taxoffice/FinanzamtListenXml.h"
 #include "taxoffice/Finanzamtstabellen.h"
+#include "verifiers/Pruefziffern.h"
 
 namespace vesk::divideVira {
 
@@ -25,13 +26,6 @@ void uebertrage(const FinanzamtEintrag& eintrag, plugin2::iface::IFinanzamtsdate
 #define DV_SETZE(feld, breite) daten.set##feld(eintrag.feld);
   DV_FINANZAMT_FELDER(DV_SETZE)
 #undef DV_SETZE
-}
-
-bool nurZiffern(const std::string& text) {
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
 }
 
 }  // namespace
@@ -84,7 +78,7 @@ int FinanzamtsdatenService::pruefeFinanzamtNummer(const std::string& nummer) {
     return kFinanzamtnummerFalsch;
   }
   const std::string finanzamt = nummer.substr(0, 4);
-  if (!nurZiffern(finanzamt)) {
+  if (!zudadavizu_20_0::nurZiffern(finanzamt)) {
     protokolliere("Die Finanzamtnummer \"" + finanzamt + "\" darf nur Ziffern enthalten");
     return kFinanzamtnummerFalsch;
   }

@@ -7,9 +7,9 @@
 
 namespace vesk::divideVira {
 
-// The tax office data service. Directory operations live in taxoffice/, the
-// per-Land definitions (slots 17-19) and the checks and conversions (slots 4,
-// 9, 11-14) in taxnumber/. Stateless apart from the logger and the context.
+// The tax office data service: the directory operations here, the per-Land definitions
+// (slots 17-19) and the checks and conversions (slots 4, 9, 11-14) handed on to the tax
+// number library. Stateless apart from the logger and the context.
 class FinanzamtsdatenService : public ServiceBasis<plugin2::iface::IFinanzamtsdatenService> {
  public:
   using ServiceBasis::ServiceBasis;

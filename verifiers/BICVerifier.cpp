@@ -2,8 +2,8 @@
 #include <iterator>
 
 #include "verifiers/Laendercode.h"
+#include "verifiers/Muster.h"
 #include "verifiers/Verifiers.h"
-#include "verifiers/Zeichenmuster.h"
 
 namespace zudadavizu_20_0 {
 
@@ -30,11 +30,12 @@ const Zeichenmuster& bicAufbauMitFiliale() {
 class BICVerifier : public NichtKonvertierenderVerifier {
  public:
   int verify(const std::string& bic, IDefdatenSteuernummer*) override {
-    if (!bicAufbau().passt(bic) && !bicAufbauMitFiliale().passt(bic)) return 101;
+    if (!bicAufbau().passt(bic) && !bicAufbauMitFiliale().passt(bic)) return Ids::BIC_FORMAT_FALSCH;
     const char* code = bic.c_str() + 4;
     auto ende = std::end(BIC_LAENDER);
     auto land = std::lower_bound(std::begin(BIC_LAENDER), ende, code, laendercodeVor);
-    return land != ende && laendercodeGleich(*land, code) ? 0 : 102;
+    return land != ende && laendercodeGleich(*land, code) ? Ids::KEIN_FEHLER
+                                                          : Ids::BIC_LAENDERCODE_UNBEKANNT;
   }
 };
 

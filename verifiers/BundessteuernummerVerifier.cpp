@@ -1,4 +1,4 @@
-#include "verifiers/MusterCache.h"
+#include "verifiers/Muster.h"
 #include "verifiers/SteuernummerPruefung.h"
 #include "verifiers/Verifiers.h"
 
@@ -6,18 +6,16 @@ namespace zudadavizu_20_0 {
 
 namespace {
 
-constexpr int kUngueltigeBundessteuernummer = 301;
-
 // Nationwide tax numbers of the federal tax office; any failure of the core check is 301.
 class BundessteuernummerVerifier : public NichtKonvertierenderVerifier {
  public:
   int verify(const std::string& wert, IDefdatenSteuernummer* defdaten) override {
     if (defdaten == nullptr) return 0;
-    static const Regex muster = Regex::compile("911608[0-9]{7}");
-    const bool passt = passtGanz(wert, muster);
+    static const Zeichenmuster muster("911608[0-9]{7}");
+    const bool passt = muster.passt(wert);
     // The pattern has no groups, so no tax office number is read.
     const int ergebnis = pruefeSteuernummerKern(wert, *defdaten, passt, -1, true);
-    return ergebnis == 0 ? 0 : kUngueltigeBundessteuernummer;
+    return ergebnis == 0 ? 0 : Ids::BUNDESSTEUERNUMMER_UNGUELTIG;
   }
 };
 

@@ -1,22 +1,19 @@
+#include "verifiers/Muster.h"
 #include "verifiers/Verifiers.h"
-#include "verifiers/Volltreffer.h"
 
 namespace zudadavizu_20_0 {
 
 namespace {
 
-constexpr int kUngueltigesDatum = 401;
-
 // "MM.JJ": any two-digit year, months 01 to 12.
 class DatumMMJJVerifier : public NichtKonvertierenderVerifier {
  public:
   int verify(const std::string& wert, IDefdatenSteuernummer*) override {
-    namespace xp = boost::xpressive;
-    static const xp::cregex form = xp::cregex::compile("^[0-1][0-9]\\.[0-9]{2}$");
-    if (!volltreffer(form, wert)) return kUngueltigesDatum;
-    if (wert[0] == '0' && wert[1] == '0') return kUngueltigesDatum;
-    if (wert[0] == '1' && wert[1] >= '3') return kUngueltigesDatum;
-    return 0;
+    static const Zeichenmuster form("[0-1][0-9][.][0-9]{2}");
+    if (!form.passt(wert)) return Ids::DATUM_UNGUELTIG;
+    if (wert[0] == '0' && wert[1] == '0') return Ids::DATUM_UNGUELTIG;
+    if (wert[0] == '1' && wert[1] >= '3') return Ids::DATUM_UNGUELTIG;
+    return Ids::KEIN_FEHLER;
   }
 };
 

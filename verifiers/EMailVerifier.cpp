@@ -1,5 +1,5 @@
+#include "verifiers/Muster.h"
 #include "verifiers/Verifiers.h"
-#include "verifiers/Volltreffer.h"
 
 namespace zudadavizu_20_0 {
 
@@ -8,10 +8,9 @@ namespace {
 class EMailVerifier : public NichtKonvertierenderVerifier {
  public:
   int verify(const std::string& wert, IDefdatenSteuernummer*) override {
-    namespace xp = boost::xpressive;
-    static const xp::cregex adresse =
-        xp::cregex::compile("^[a-zA-Z0-9._%+-]+@[a-zA-Z0-9.-]+\\.[a-zA-Z]{2,6}$");
-    return volltreffer(adresse, wert) ? 0 : 501;
+    // A regular expression, so one per thread.
+    thread_local const Muster adresse("^[a-zA-Z0-9._%+-]+@[a-zA-Z0-9.-]+\\.[a-zA-Z]{2,6}$");
+    return adresse.passt(wert) ? Ids::KEIN_FEHLER : Ids::EMAIL_UNGUELTIG;
   }
 };
 

@@ -1,10 +1,11 @@
 #include <algorithm>
-#include <cstdint>
 #include <iterator>
+#include <string_view>
 
 #include "verifiers/Laendercode.h"
+#include "verifiers/Muster.h"
+#include "verifiers/Pruefziffern.h"
 #include "verifiers/Verifiers.h"
-#include "verifiers/Zeichenmuster.h"
 
 namespace zudadavizu_20_0 {
 
@@ -55,31 +56,10 @@ constexpr Land IBAN_LAENDER[] = {
 constexpr std::size_t ANZAHL_LAENDER = std::size(IBAN_LAENDER);
 static_assert(ANZAHL_LAENDER == 34);
 
-// Appends the decimal digits of one IBAN character to zahl, letters (either case) written
-// as 10..35; false for any other character.
-bool haengeAn(char zeichen, std::uint64_t& zahl) {
-  const unsigned c = static_cast<unsigned char>(zeichen);
-  if (c - '0' < 10u) {
-    zahl = zahl * 10 + (c - '0');
-    return true;
-  }
-  const unsigned buchstabe = (c | 0x20u) - 'a';
-  if (buchstabe >= 26u) return false;
-  zahl = zahl * 100 + buchstabe + 10;
-  return true;
-}
-
-// ISO 7064 MOD 97-10 over the account part followed by country code and check digits.
-// The decimal number is reduced in pieces of seven characters (at most 14 digits after a
-// remainder below 97, far inside 64 bits).
+// Account part followed by country code and check digits, MOD 97-10.
 bool pruefzifferStimmt(const std::string& iban) {
-  const std::size_t n = iban.size();
-  std::uint64_t zahl = 0;
-  for (std::size_t i = 0; i < n; ++i) {
-    if (!haengeAn(iban[i + 4 < n ? i + 4 : i + 4 - n], zahl)) return false;
-    if (i % 7 == 6) zahl %= 97;
-  }
-  return zahl % 97 == 1;
+  const std::string_view text(iban);
+  return iso7064Mod9710Rest(text.substr(4), text.substr(0, 4)) == 1;
 }
 
 class IBANVerifier : public NichtKonvertierenderVerifier {
@@ -91,15 +71,17 @@ class IBANVerifier : public NichtKonvertierenderVerifier {
 
   // The value stays in the caller's string: nothing is stored, so checks may run in parallel.
   int verify(const std::string& iban, IDefdatenSteuernummer*) override {
-    if (!aufbau_.passt(iban)) return 601;
+    if (!aufbau_.passt(iban)) return Ids::IBAN_AUFBAU_FALSCH;
     const Land* ende = IBAN_LAENDER + ANZAHL_LAENDER;
     const Land* land = std::lower_bound(
         IBAN_LAENDER, ende, iban.c_str(),
         [](const Land& l, const char* code) { return laendercodeVor(l.code, code); });
-    if (land == ende || !laendercodeGleich(land->code, iban.c_str())) return 602;
-    if (!laenderMuster_[static_cast<std::size_t>(land - IBAN_LAENDER)].passt(iban)) return 603;
-    if (!pruefzifferStimmt(iban)) return 604;
-    return 0;
+    if (land == ende || !laendercodeGleich(land->code, iban.c_str()))
+      return Ids::IBAN_LAENDERCODE_UNBEKANNT;
+    if (!laenderMuster_[static_cast<std::size_t>(land - IBAN_LAENDER)].passt(iban))
+      return Ids::IBAN_LAENDERFORMAT_FALSCH;
+    if (!pruefzifferStimmt(iban)) return Ids::IBAN_PRUEFZIFFER_FALSCH;
+    return Ids::KEIN_FEHLER;
   }
 
  private:

@@ -3,6 +3,7 @@
 #include <string>
 #include <utility>
 
+#include "rules/Feldtypen.h"
 #include "rules/IDefdatenSteuernummer.h"
 
 namespace zudadavizu_20_0 {
@@ -41,5 +42,6 @@ class NichtKonvertierenderVerifier : public IFeldtypVordefiniert {
 // The verifier singleton of a type name ("IDNr", "Steuernummer", ...); throws
 // std::runtime_error "Ungültiger Vordefinierter Typ" for an unknown name.
 IFeldtypVordefiniert& verifierFuer(const std::string& typName);
+IFeldtypVordefiniert& verifierFuer(Feldtyp typ);
 
 }  // namespace zudadavizu_20_0

@@ -9,7 +9,7 @@ class LaenderkuerzelVerifier : public NichtKonvertierenderVerifier {
  public:
   int verify(const std::string& wert, IDefdatenSteuernummer* defdaten) override {
     if (defdaten == nullptr) return 0;
-    return defdaten->istBundeslandKuerzel(wert) ? 0 : 801;
+    return defdaten->istBundeslandKuerzel(wert) ? Ids::KEIN_FEHLER : Ids::LAENDERKUERZEL_UNBEKANNT;
   }
 };
 

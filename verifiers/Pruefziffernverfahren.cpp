@@ -1,17 +1,14 @@
 #include "verifiers/Pruefziffernverfahren.h"
 
+#include "verifiers/Pruefziffern.h"
 #include "verifiers/SteuernummerAusnahmen.h"
 
 namespace zudadavizu_20_0 {
 
 namespace {
 
-int ziffer(const std::string& wert, std::size_t position) { return wert[position] - '0'; }
-
 int gewichteteSumme(const std::string& wert, const std::vector<int>& faktoren) {
-  int summe = 0;
-  for (std::size_t i = 0; i < faktoren.size(); ++i) summe += faktoren[i] * ziffer(wert, i);
-  return summe;
+  return zudadavizu_20_0::gewichteteSumme(wert, 0, faktoren.data(), faktoren.size());
 }
 
 int quersummeBisEinstellig(int zahl) {
@@ -40,7 +37,7 @@ bool zweierVerfahren(const std::string& wert, const std::vector<int>& faktoren,
   if (summanden.size() != 12) throw FalscheSummandenanzahl();
   int summe = 0;
   for (std::size_t i = 0; i < faktoren.size(); ++i) {
-    const int stelle = (ziffer(wert, i) + summanden[i]) % 10;
+    const int stelle = (ziffer(wert[i]) + summanden[i]) % 10;
     summe += quersummeBisEinstellig(faktoren[i] * stelle);
   }
   return zehnerRestPasst(summe, pruefziffer);
@@ -50,7 +47,7 @@ bool modifiziertesElferVerfahren(const std::string& wert, const std::vector<int>
                                  int pruefziffer) {
   int summe = 0;
   for (std::size_t i = 0; i < faktoren.size(); ++i) {
-    const int produkt = faktoren[i] * ziffer(wert, i);
+    const int produkt = faktoren[i] * ziffer(wert[i]);
     summe += produkt >= 10 ? produkt % 10 + 1 : produkt;
   }
   return zehnerRestPasst(summe, pruefziffer);

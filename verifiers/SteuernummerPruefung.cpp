@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <climits>
 
-#include "verifiers/MusterCache.h"
+#include "rules/IFeldtypVordefiniertFehlerIds.h"
+#include "verifiers/Muster.h"
+#include "verifiers/Pruefziffern.h"
 #include "verifiers/Pruefziffernverfahren.h"
 #include "verifiers/SteuernummerAusnahmen.h"
 
@@ -11,24 +13,21 @@ namespace zudadavizu_20_0 {
 
 namespace {
 
+using Ids = IFeldtypVordefiniertFehlerIds;
+
 constexpr std::size_t kBezirkBeginn = 5;
 constexpr std::size_t kPruefzifferPosition = 12;
-
-MusterCache& negativmusterCache() {
-  static MusterCache cache;
-  return cache;
-}
 
 bool trifftNegativmuster(const std::string& wert, IDefdatenSteuernummer& defdaten, int land) {
   for (const auto& paar : defdaten.getNegativmuster(land)) {
     const std::string& muster = paar.first;
-    const Regex* kompiliert = nullptr;
+    const Muster* kompiliert = nullptr;
     try {
-      kompiliert = &negativmusterCache().hole(muster);
+      kompiliert = &musterFuerThread(muster);
     } catch (const boost::xpressive::regex_error&) {
       throw UngueltigesNegativmuster(muster);
     }
-    if (passtGanz(wert, *kompiliert)) return true;
+    if (kompiliert->passt(wert)) return true;
   }
   return false;
 }
@@ -55,7 +54,7 @@ void leseZahl(const char* von, const char* bis, int& ziel) {
   if (von == bis) return;
   long long zahl = 0;
   for (const char* p = von; p != bis; ++p) {
-    if (*p < '0' || *p > '9') return;
+    if (!istZiffer(*p)) return;
     zahl = zahl * 10 + (*p - '0');
     if (zahl > INT_MAX) return;
   }
@@ -64,8 +63,8 @@ void leseZahl(const char* von, const char* bis, int& ziel) {
 
 int pruefeSteuernummerKern(const std::string& wert, IDefdatenSteuernummer& defdaten,
                            bool musterPasst, int buFaNummer, bool finanzamtBekannt) {
-  if (!musterPasst) return kSteuernummerMusterFalsch;
-  if (!finanzamtBekannt) return kSteuernummerFinanzamtUnbekannt;
+  if (!musterPasst) return Ids::STEUERNUMMER_MUSTER_FALSCH;
+  if (!finanzamtBekannt) return Ids::STEUERNUMMER_FINANZAMT_UNBEKANNT;
   // Both patterns admit exactly 13 digits, so the Land key is the first two.
   const int land = (wert[0] - '0') * 10 + (wert[1] - '0');
 
@@ -76,13 +75,13 @@ int pruefeSteuernummerKern(const std::string& wert, IDefdatenSteuernummer& defda
       kBezirkBeginn + std::min(stellenBezirk, wert.size() - kBezirkBeginn);
   int bezirk = -1;
   leseZahl(wert.data() + kBezirkBeginn, wert.data() + bezirkEnde, bezirk);
-  if (bezirk == 0) return kSteuernummerBezirkNull;
+  if (bezirk == 0) return Ids::STEUERNUMMER_BEZIRK_NULL;
 
-  if (trifftNegativmuster(wert, defdaten, land)) return kSteuernummerNegativmuster;
+  if (trifftNegativmuster(wert, defdaten, land)) return Ids::STEUERNUMMER_NEGATIVMUSTER;
 
   const IPruefziffernverfahrenDefinition& definition =
       defdaten.getPruefziffernverfahrenDefinition(land, buFaNummer, bezirk);
-  return pruefzifferPasst(wert, definition) ? 0 : kSteuernummerPruefzifferFalsch;
+  return pruefzifferPasst(wert, definition) ? 0 : Ids::STEUERNUMMER_PRUEFZIFFER_FALSCH;
 }
 
 }  // namespace zudadavizu_20_0

@@ -6,18 +6,12 @@
 
 namespace zudadavizu_20_0 {
 
-// Result codes of the tax number check.
-constexpr int kSteuernummerMusterFalsch = 1001;
-constexpr int kSteuernummerFinanzamtUnbekannt = 1002;
-constexpr int kSteuernummerBezirkNull = 1003;
-constexpr int kSteuernummerNegativmuster = 1004;
-constexpr int kSteuernummerPruefzifferFalsch = 1005;
-
 // The check shared by the tax number types, after the value was matched against the type's
 // pattern (which admits 13 digits only). buFaNummer is the office number read from the
 // match (-1 when the pattern has no groups), finanzamtBekannt whether that office exists.
-// 0 or one of the codes above. Throws UngueltigesNegativmuster, FalscheFaktorenanzahl,
-// FalscheSummandenanzahl, and whatever defdaten throws.
+// 0 or one of the STEUERNUMMER_ codes of IFeldtypVordefiniertFehlerIds. Throws
+// UngueltigesNegativmuster, FalscheFaktorenanzahl, FalscheSummandenanzahl, and whatever defdaten
+// throws.
 int pruefeSteuernummerKern(const std::string& wert, IDefdatenSteuernummer& defdaten,
                            bool musterPasst, int buFaNummer, bool finanzamtBekannt);
 

@@ -1,5 +1,4 @@
 #include <stdexcept>
-#include <string_view>
 
 #include "verifiers/Verifiers.h"
 
@@ -7,33 +6,26 @@ namespace zudadavizu_20_0 {
 
 namespace {
 
-struct Eintrag {
-  std::string_view typName;
-  IFeldtypVordefiniert& (*verifier)();
-};
+using Zugriff = IFeldtypVordefiniert& (*)();
 
-// Compared in this order. A null accessor marks a type whose verifier is not built yet.
-const Eintrag kVerifier[] = {
-    {"IDNr", idNrVerifier},
-    {"Steuernummer", steuernummerVerifier},
-    {"Bundesfinanzamtsnummer", bundesfinanzamtsnummerVerifier},
-    {"Laenderkuerzel", laenderkuerzelVerifier},
-    {"UStIdNr", ustIdNrVerifier},
-    {"Bundessteuernummer", bundessteuernummerVerifier},
-    {"EMail", eMailVerifier},
-    {"IBAN", ibanVerifier},
-    {"BIC", bicVerifier},
-    {"DATUM_MMJJ", datumMMJJVerifier},
-    {"DATUM_TTMMJJ", datumTTMMJJVerifier},
+// Indexed by Feldtyp.
+const Zugriff VERIFIER[ANZAHL_FELDTYPEN] = {
+    idNrVerifier,           steuernummerVerifier, bundesfinanzamtsnummerVerifier,
+    laenderkuerzelVerifier, ustIdNrVerifier,      bundessteuernummerVerifier,
+    eMailVerifier,          ibanVerifier,         bicVerifier,
+    datumMMJJVerifier,      datumTTMMJJVerifier,
 };
 
 }  // namespace
 
+IFeldtypVordefiniert& verifierFuer(Feldtyp typ) {
+  return VERIFIER[static_cast<std::size_t>(typ)]();
+}
+
 IFeldtypVordefiniert& verifierFuer(const std::string& typName) {
-  for (const Eintrag& eintrag : kVerifier) {
-    if (typName == eintrag.typName && eintrag.verifier != nullptr) return eintrag.verifier();
-  }
-  throw std::runtime_error("Ungültiger Vordefinierter Typ");
+  const FeldtypEintrag* eintrag = feldtypEintrag(typName);
+  if (eintrag == nullptr) throw std::runtime_error("Ungültiger Vordefinierter Typ");
+  return verifierFuer(eintrag->typ);
 }
 
 }  // namespace zudadavizu_20_0

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "rules/IFeldtypVordefiniertFehlerIds.h"
 #include "verifiers/IFeldtypVordefiniert.h"
 
 namespace zudadavizu_20_0 {
+
+// The result codes every verifier returns.
+using Ids = IFeldtypVordefiniertFehlerIds;
 
 // One accessor per predefined field type; each returns its function-local singleton.
 IFeldtypVordefiniert& idNrVerifier();

@@ -1,42 +1,29 @@
 #include "verifiers/ustid/UstIdNrValidatorBase.h"
 
-#include <string>
-
 #include "rules/Datumspruefung.h"
 
 namespace zudadavizu_20_0 {
 
 namespace {
 
-bool istDatum(std::string_view text, const std::string& muster) {
-  // The date check throws for non-digits, so the shape is tested here first.
-  if (text.size() != 6) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return istGueltigesDatum(std::string(text), muster);  // six characters: no heap allocation
+int zweiStellen(std::string_view text, std::size_t ab) {
+  return 10 * (text[ab] - '0') + (text[ab + 1] - '0');
+}
+
+// The calendar test of the date check for six digits, with the components at the given
+// positions; the text is read in place instead of through the pattern.
+bool istDatum(std::string_view text, std::size_t tag, std::size_t monat, std::size_t jahr) {
+  if (text.size() != 6 || !nurZiffern(text)) return false;
+  const int m = zweiStellen(text, monat);
+  if (m < 1 || m > 12) return false;
+  const int t = zweiStellen(text, tag);
+  return t >= 1 && t <= tageImMonat(m, jahrAusZweiStellen(zweiStellen(text, jahr)));
 }
 
 }  // namespace
 
-int UstIdNrValidatorBase::iso7064Mod1110(std::string_view ziffern) {
-  int p = 10;
-  for (char c : ziffern) {
-    int s = (ziffer(c) + p) % 10;
-    if (s == 0) s = 10;
-    p = (2 * s) % 11;
-  }
-  return p == 1 ? 0 : 11 - p;
-}
+bool UstIdNrValidatorBase::istDatumJJMMTT(std::string_view text) { return istDatum(text, 4, 2, 0); }
 
-bool UstIdNrValidatorBase::istDatumJJMMTT(std::string_view text) {
-  static const std::string muster("yyMMdd");
-  return istDatum(text, muster);
-}
-
-bool UstIdNrValidatorBase::istDatumTTMMJJ(std::string_view text) {
-  static const std::string muster("ddMMyy");
-  return istDatum(text, muster);
-}
+bool UstIdNrValidatorBase::istDatumTTMMJJ(std::string_view text) { return istDatum(text, 0, 2, 4); }
 
 }  // namespace zudadavizu_20_0

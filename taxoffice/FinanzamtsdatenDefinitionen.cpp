@@ -1,8 +1,7 @@
-#include "taxnumber/Ausnahmen.h"
+// Slots 17 to 19 of the tax office data service: the per-Land definitions for the host.
 #include "taxnumber/FadatDefinitionen.h"
 #include "taxnumber/Negativmuster.h"
 #include "taxoffice/FinanzamtsdatenService.h"
-#include "taxoffice/Finanzamtstabellen.h"
 
 namespace vesk::divideVira {
 
@@ -17,9 +16,7 @@ FinanzamtsdatenService::holePruefziffernverfahrenDefinition(int landNummer, int 
 }
 
 plugin2::iface::Negativmuster FinanzamtsdatenService::holeNegativmuster(int landNummer) {
-  const std::string kuerzel = divideVira::holeBundeslandKuerzel(landNummer);
-  if (kuerzel.empty()) throw KeinBundeslandkuerzel(landNummer);
-  return negativmusterFuerKuerzel(kuerzel);
+  return negativmusterFuer(landNummer);
 }
 
 }  // namespace vesk::divideVira

@@ -1,6 +1,8 @@
-#include "verifiers/Zeichenmuster.h"
+#include "verifiers/Muster.h"
 
 #include <algorithm>
+#include <limits>
+#include <map>
 #include <stdexcept>
 
 namespace zudadavizu_20_0 {
@@ -11,11 +13,13 @@ namespace {
   throw std::runtime_error("Nicht unterstütztes Zeichenmuster \"" + muster + "\"");
 }
 
-unsigned leseZahl(const std::string& muster, std::size_t& pos) {
+constexpr std::size_t UNBEGRENZT = std::numeric_limits<std::size_t>::max();
+
+std::size_t leseZahl(const std::string& muster, std::size_t& pos) {
   if (pos >= muster.size() || muster[pos] < '0' || muster[pos] > '9') syntaxfehler(muster);
-  unsigned zahl = 0;
+  std::size_t zahl = 0;
   while (pos < muster.size() && muster[pos] >= '0' && muster[pos] <= '9') {
-    zahl = zahl * 10 + static_cast<unsigned>(muster[pos++] - '0');
+    zahl = zahl * 10 + static_cast<std::size_t>(muster[pos++] - '0');
     if (zahl > 1000) syntaxfehler(muster);
   }
   return zahl;
@@ -26,12 +30,35 @@ bool istSonderzeichen(char c) {
          c == '^' || c == '$' || c == '\\' || c == '{' || c == '}' || c == ']';
 }
 
+// "(abc|de)" from pos, which is at '('; literal alternatives only.
+std::vector<std::string> leseGruppe(const std::string& muster, std::size_t& pos) {
+  std::vector<std::string> alternativen(1);
+  for (++pos; pos < muster.size() && muster[pos] != ')'; ++pos) {
+    if (muster[pos] == '|') {
+      alternativen.emplace_back();
+    } else if (istSonderzeichen(muster[pos]) || muster[pos] == '[') {
+      syntaxfehler(muster);
+    } else {
+      alternativen.back() += muster[pos];
+    }
+  }
+  if (pos >= muster.size()) syntaxfehler(muster);
+  ++pos;
+  return alternativen;
+}
+
 }  // namespace
 
 Zeichenmuster::Zeichenmuster(const std::string& muster) {
   std::size_t pos = 0;
   while (pos < muster.size()) {
-    Teil teil{{}, 1, 1};
+    Teil teil{{}, 1, 1, {}};
+    if (muster[pos] == '(') {
+      teil.alternativen = leseGruppe(muster, pos);
+      teile_.push_back(std::move(teil));
+      festeLaenge_ = false;
+      continue;
+    }
     if (muster[pos] == '[') {
       ++pos;
       while (pos < muster.size() && muster[pos] != ']') {
@@ -53,7 +80,11 @@ Zeichenmuster::Zeichenmuster(const std::string& muster) {
     } else {
       teil.klasse[static_cast<unsigned char>(muster[pos++])] = true;
     }
-    if (pos < muster.size() && muster[pos] == '{') {
+    if (pos < muster.size() && muster[pos] == '*') {
+      teil.min = 0;
+      teil.max = UNBEGRENZT;
+      ++pos;
+    } else if (pos < muster.size() && muster[pos] == '{') {
       ++pos;
       teil.min = teil.max = leseZahl(muster, pos);
       if (pos < muster.size() && muster[pos] == ',') {
@@ -63,7 +94,7 @@ Zeichenmuster::Zeichenmuster(const std::string& muster) {
       if (pos >= muster.size() || muster[pos] != '}' || teil.max < teil.min) syntaxfehler(muster);
       ++pos;
     }
-    teile_.push_back(teil);
+    teile_.push_back(std::move(teil));
     festeLaenge_ = festeLaenge_ && teil.min == teil.max;
   }
   if (festeLaenge_) {
@@ -80,11 +111,19 @@ bool Zeichenmuster::passt(const std::string& text) const {
   return true;
 }
 
-// Fixed quantifiers are walked in a loop; only a variable one (the tables have at most
-// one) tries its lengths from the longest down.
+// Fixed quantifiers are walked in a loop; a variable one tries its lengths from the longest
+// down, a group each alternative in turn.
 bool Zeichenmuster::passtAb(const std::string& text, std::size_t teil, std::size_t pos) const {
   for (; teil < teile_.size(); ++teil) {
     const Teil& t = teile_[teil];
+    if (!t.alternativen.empty()) {
+      for (const std::string& a : t.alternativen) {
+        if (text.compare(pos, a.size(), a) == 0 && passtAb(text, teil + 1, pos + a.size())) {
+          return true;
+        }
+      }
+      return false;
+    }
     const std::size_t grenze = std::min<std::size_t>(t.max, text.size() - pos);
     std::size_t anzahl = 0;
     while (anzahl < grenze && t.klasse[static_cast<unsigned char>(text[pos + anzahl])]) ++anzahl;
@@ -97,6 +136,38 @@ bool Zeichenmuster::passtAb(const std::string& text, std::size_t teil, std::size
     pos += anzahl;
   }
   return pos == text.size();
+}
+
+Muster::Muster(const std::string& text) {
+  try {
+    zeichen_ = std::make_unique<Zeichenmuster>(text);
+  } catch (const std::runtime_error&) {
+    regex_ = boost::xpressive::sregex::compile(text);
+  }
+}
+
+bool Muster::passt(const std::string& text) const {
+  if (zeichen_) return zeichen_->passt(text);
+  return boost::xpressive::regex_match(text, trefferFuerThread(), regex_);
+}
+
+const Muster& musterFuerThread(const std::string& text) {
+  thread_local std::map<std::string, Muster, std::less<>> kompiliert;
+  auto it = kompiliert.find(text);
+  if (it != kompiliert.end()) return it->second;
+  return kompiliert.emplace(text, Muster(text)).first->second;
+}
+
+const boost::xpressive::sregex& regexFuerThread(const std::string& text) {
+  thread_local std::map<std::string, boost::xpressive::sregex, std::less<>> kompiliert;
+  auto it = kompiliert.find(text);
+  if (it != kompiliert.end()) return it->second;
+  return kompiliert.emplace(text, boost::xpressive::sregex::compile(text)).first->second;
+}
+
+boost::xpressive::smatch& trefferFuerThread() {
+  thread_local boost::xpressive::smatch treffer;
+  return treffer;
 }
 
 }  // namespace zudadavizu_20_0

@@ -1,18 +1,19 @@
-// Slots 4, 9 and 11 to 14 of the tax office data service: single values checked and
-// converted through the rules library. Messages stay inside the module.
+#include "taxnumber/Einzelwerte.h"
+
 #include <stdexcept>
 #include <string_view>
 #include <vector>
 
-#include "taxnumber/DefdatenSteuernummerImpl.h"
+#include "rules/IFeldtypVordefiniertFehlerIds.h"
 #include "taxnumber/Feldtyppruefung.h"
-#include "taxoffice/FinanzamtsdatenService.h"
 
-namespace vesk::divideVira {
+namespace vesk::divideVira::einzelwerte {
 
 namespace {
 
 using namespace std::string_view_literals;
+namespace zdv = zudadavizu_20_0;
+using Ids = zdv::IFeldtypVordefiniertFehlerIds;
 
 constexpr int TESTNUMMER_NICHT_ERLAUBT = 610001523;
 constexpr int BUFANUMMER_UNGUELTIG = 610001038;
@@ -60,25 +61,23 @@ std::string ergaenzeKurzform(const std::string& normalisiert, const std::string&
 
 }  // namespace
 
-int FinanzamtsdatenService::formatiereSteuernummer(const std::string& steuernummer,
-                                                   std::string& ausgabe) {
-  wex2::DefdatenSteuernummerImpl defdaten(this);
+int formatiereSteuernummer(const std::string& steuernummer, zdv::IDefdatenSteuernummer& defdaten,
+                           std::string& ausgabe) {
   std::string meldung;
   ausgabe = konvertiereFeldtyp(steuernummer, true, defdaten, meldung);
-  if (ausgabe.empty()) return ergebnisAlsHostCode(KONVERTIERUNG_FEHLGESCHLAGEN);
+  if (ausgabe.empty()) return ergebnisAlsHostCode(Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN);
   const std::size_t at = ausgabe.find('@');
   if (at != std::string::npos) ausgabe.erase(at);
   return 0;
 }
 
-int FinanzamtsdatenService::pruefeBIC(const std::string& bic) {
-  return ergebnisAlsHostCode(pruefeFeldtyp("BIC", bic, nullptr, nullptr));
+int pruefeBIC(const std::string& bic) {
+  return ergebnisAlsHostCode(pruefeFeldtyp(zdv::Feldtyp::BIC, bic, nullptr).fehlerId);
 }
 
-int FinanzamtsdatenService::erzeugeSteuernummer(const std::string& steuernummer,
-                                                const std::string& landNummer,
-                                                const std::string& buFaNummer,
-                                                std::string& ausgabe) {
+int erzeugeSteuernummer(const std::string& steuernummer, const std::string& landNummer,
+                        const std::string& buFaNummer, zdv::IDefdatenSteuernummer& defdaten,
+                        std::string& ausgabe) {
   try {
     const std::string praefix = landNummer.empty() ? buFaNummer.substr(0, 2) : landNummer;
     const char trenner = praefix == "24"sv || praefix == "26"sv ? ' ' : '/';
@@ -95,44 +94,39 @@ int FinanzamtsdatenService::erzeugeSteuernummer(const std::string& steuernummer,
     } else if (!landNummer.empty()) {
       eingabe += "@" + landNummer;
     } else {
-      return ergebnisAlsHostCode(KEIN_LAND_ANGEGEBEN);
+      return ergebnisAlsHostCode(Ids::STEUERNUMMER_OHNE_LAND);
     }
 
-    wex2::DefdatenSteuernummerImpl defdaten(this);
     std::string meldung;
     ausgabe = konvertiereFeldtyp(eingabe, false, defdaten, meldung);
-    if (ausgabe.empty()) return ergebnisAlsHostCode(KONVERTIERUNG_FEHLGESCHLAGEN);
+    if (ausgabe.empty()) return ergebnisAlsHostCode(Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN);
     // A result outside the given Land or office means the inputs do not belong together.
     if (ausgabe.size() < 2 || (!landNummer.empty() && ausgabe.compare(0, 2, landNummer) != 0) ||
         ausgabe.size() < 4 || (!buFaNummer.empty() && ausgabe.compare(0, 4, buFaNummer) != 0)) {
       ausgabe.clear();
-      return ergebnisAlsHostCode(KONVERTIERUNG_FEHLGESCHLAGEN);
+      return ergebnisAlsHostCode(Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN);
     }
-    return pruefeSteuernummer(ausgabe);
+    return pruefeSteuernummer(ausgabe, defdaten);
   } catch (const std::out_of_range&) {
     return BUFANUMMER_UNGUELTIG;
   }
 }
 
-int FinanzamtsdatenService::pruefeIBAN(const std::string& iban) {
-  return ergebnisAlsHostCode(pruefeFeldtyp("IBAN", iban, nullptr, nullptr));
+int pruefeIBAN(const std::string& iban) {
+  return ergebnisAlsHostCode(pruefeFeldtyp(zdv::Feldtyp::IBAN, iban, nullptr).fehlerId);
 }
 
-int FinanzamtsdatenService::pruefeIdNummer(const std::string& idNummer, bool testnummernErlaubt) {
-  std::string meldung;
-  const int code = pruefeFeldtyp("IDNr", idNummer, nullptr, &meldung);
-  // A valid number of the test range passes with the dispatcher's notice.
-  const bool testnummer = code == 0 && !idNummer.empty() && idNummer[0] == '0' &&
-                          meldung.find(
-                              "ist eine Test-Identifikationsnummer und nur für den Testbetrieb "
-                              "zugelassen.") != std::string::npos;
-  if (testnummer) return testnummernErlaubt ? 0 : TESTNUMMER_NICHT_ERLAUBT;
-  return ergebnisAlsHostCode(code);
+int pruefeIdNummer(const std::string& idNummer, bool testnummernErlaubt) {
+  const zdv::PruefResultat resultat = pruefeFeldtyp(zdv::Feldtyp::IDNr, idNummer, nullptr);
+  // The dispatcher's notice status marks a valid number of the test range.
+  if (resultat.status == zdv::STATUS_HINWEIS)
+    return testnummernErlaubt ? 0 : TESTNUMMER_NICHT_ERLAUBT;
+  return ergebnisAlsHostCode(resultat.fehlerId);
 }
 
-int FinanzamtsdatenService::pruefeSteuernummer(const std::string& steuernummer) {
-  wex2::DefdatenSteuernummerImpl defdaten(this);
-  return ergebnisAlsHostCode(pruefeFeldtyp("Steuernummer", steuernummer, &defdaten, nullptr));
+int pruefeSteuernummer(const std::string& steuernummer, zdv::IDefdatenSteuernummer& defdaten) {
+  return ergebnisAlsHostCode(
+      pruefeFeldtyp(zdv::Feldtyp::Steuernummer, steuernummer, &defdaten).fehlerId);
 }
 
-}  // namespace vesk::divideVira
+}  // namespace vesk::divideVira::einzelwerte
