@@ -23,11 +23,11 @@ std::string typischesDokument() {
 }
 
 void validiere(benchmark::State& state, const std::string& dokument, int erwartet) {
+  PLUGIN_NAMESPACE::GrammatikSpeicher grammatik(PLUGIN_NAMESPACE::kRootSchemaSystemId);
   for (auto _ : state) {
     const auto resolver = PLUGIN_NAMESPACE::erzeugeVeskEntityResolver();
-    const int code =
-        PLUGIN_NAMESPACE::validateXml(dokument.data(), dokument.size(),
-                                      PLUGIN_NAMESPACE::kRootSchemaSystemId, *resolver, nullptr);
+    const int code = PLUGIN_NAMESPACE::validateXml(dokument.data(), dokument.size(), grammatik,
+                                                   *resolver, nullptr, kompilierung);
     if (code != erwartet) state.SkipWithError("unexpected result code");
   }
   state.SetItemsProcessed(state.iterations());

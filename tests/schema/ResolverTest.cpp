@@ -1,23 +1,15 @@
-// VeskEntityResolver, and validateXml with resolvers that throw. The schema
-// files' sizes, encoding and enumerations are enforced by their generator,
-// which the schema_generator_reproduzierbar test runs.
+// VeskEntityResolver. The schema files' sizes, encoding and enumerations are
+// enforced by their generator, which the schema_generator_reproduzierbar test runs.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
-#include <new>
 #include <xercesc/sax/InputSource.hpp>
-#include <xercesc/sax/SAXParseException.hpp>
 #include <xercesc/util/BinInputStream.hpp>
-#include <xercesc/util/OutOfMemoryException.hpp>
-#include <xercesc/util/RuntimeException.hpp>
 
 #include "schema/EntityResolverException.h"
 #include "schema/VeskEntityResolver.h"
-#include "schema/XmlValidierung.h"
 #include "tests/schema/SchemaTestHilfen.h"
 #include "xml/XStr.h"
-#include "xml/XmlPlattform.h"
 
 namespace {
 
@@ -72,54 +64,6 @@ TEST(VeskEntityResolver, LehntAndereIdsAbUndAntwortetLeerenUndUndIdsMitNull) {
     EXPECT_EQ(resolver->resolveEntity(u"", id), nullptr);
   }
   EXPECT_EQ(resolver->resolveEntity(u"", nullptr), nullptr);
-}
-
-// Throws while the schema loads.
-class WerfenderResolver : public xercesc::EntityResolver {
- public:
-  explicit WerfenderResolver(std::function<void()> wirf) : wirf_(std::move(wirf)) {}
-  xercesc::InputSource* resolveEntity(const XMLCh* const, const XMLCh* const) override {
-    wirf_();
-    return nullptr;
-  }
-
- private:
-  std::function<void()> wirf_;
-};
-
-TEST(Validierung, AusnahmenDerBibliothekUndDesResolvers) {
-  vesk::util::xml::xmlPlattform();  // the library words its own messages: ask a second instance
-  const xercesc::RuntimeException vergleich("x", 1, xercesc::XMLExcepts::Gen_ParseInProgress);
-  const std::string ort = "An error occurred in 'Eingabe XML-Daten'! Exception message: ";
-  const struct {
-    std::function<void()> wirf;
-    int code;
-    std::string zeile;
-  } kFaelle[] = {
-      {[] { ThrowXML(xercesc::RuntimeException, xercesc::XMLExcepts::Gen_ParseInProgress); },
-       610301200, validierungsZeile(ort + StrX(vergleich.getMessage(), StrX::streng).text())},
-      // A character outside Latin-9 turns the message into ASCII with '?'.
-      {[] { throw xercesc::SAXParseException(u"Teilst\u00fcck \u0100 kaputt", u"", u"", 3, 4); },
-       610301200, validierungsZeile(ort + "Teilst?ck ? kaputt")},
-      {[] { throw xercesc::OutOfMemoryException(); }, -1, ""},  // leaves as std::bad_alloc
-  };
-  const std::string dokument = muster("gueltig_abholung.xml");
-  for (const auto& fall : kFaelle) {
-    SCOPED_TRACE(fall.zeile);
-    WerfenderResolver resolver(fall.wirf);
-    ZeilenLogger logger;
-    int code = -1;
-    try {
-      code =
-          PLUGIN_NAMESPACE::validateXml(dokument.data(), dokument.size(),
-                                        PLUGIN_NAMESPACE::kRootSchemaSystemId, resolver, &logger);
-    } catch (const std::bad_alloc& e) {
-      EXPECT_STREQ(e.what(), "bad allocation");
-    }
-    EXPECT_EQ(code, fall.code);
-    EXPECT_EQ(logger.zeilen, fall.zeile.empty() ? std::vector<std::string>{}
-                                                : std::vector<std::string>{fall.zeile});
-  }
 }
 
 }  // namespace

@@ -60,8 +60,5 @@ inline const std::string kOhnePraeambel =
     "FEHLER: Es wurde keine XML-Praeambel mit Encoding-Spezifikation in den XML-Daten gefunden";
 inline const std::string kFalschesEncoding =
     validierungsZeile("Encoding der XML-Daten entspricht nicht ISO-8859-15");
-inline const std::string kTieferAls2000 = validierungsZeile(
-    "An error occurred in 'Eingabe XML-Daten'! Exception message: "
-    "Elemente sind tiefer als 2000 Ebenen verschachtelt");
 
 }  // namespace dvtest
