@@ -41,17 +41,22 @@ GrammatikSpeicher::GrammatikSpeicher(std::string schemaSystemId)
 
 std::shared_ptr<XMLGrammarPool> GrammatikSpeicher::pool(EntityResolver& resolver,
                                                         ErrorHandler& fehler) {
-  // Held while compiling: other first callers wait for the one pool.
+  // The kept pool lives as long as the store: handed out without an owner.
+  if (XMLGrammarPool* fertig = fertig_.load(std::memory_order_acquire)) {
+    return std::shared_ptr<XMLGrammarPool>(std::shared_ptr<XMLGrammarPool>(), fertig);
+  }
   std::lock_guard<std::mutex> sperre(mutex_);
   if (pool_ != nullptr) return pool_;
   auto neu = std::make_shared<XMLGrammarPoolImpl>(XMLPlatformUtils::fgMemoryManager);
   Weiterleiter weiter(fehler);
-  const bool geladen =
-      erzeugeLeser(neu.get(), resolver, weiter)
-          ->loadGrammar(vesk::util::xml::XStr(schemaSystemId_).unicodeForm(),
-                        Grammar::SchemaGrammarType, true) != nullptr;
+  const bool geladen = erzeugeLeser(neu.get(), resolver, weiter)
+                           ->loadGrammar(vesk::util::xml::XStr(schemaSystemId_).unicodeForm(),
+                                         Grammar::SchemaGrammarType, true) != nullptr;
   neu->lockPool();
-  if (geladen && !weiter.fehlerhaft) pool_ = neu;
+  if (geladen && !weiter.fehlerhaft) {
+    pool_ = neu;
+    fertig_.store(pool_.get(), std::memory_order_release);
+  }
   return neu;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -26,8 +27,10 @@ class GrammatikSpeicher {
 
  private:
   std::string schemaSystemId_;
-  std::mutex mutex_;
+  std::mutex mutex_;  // held while compiling: other first callers wait for the one pool
   std::shared_ptr<xercesc::XMLGrammarPool> pool_;
+  // pool_ once kept; read without the lock, which every call would otherwise take.
+  std::atomic<xercesc::XMLGrammarPool*> fertig_{nullptr};
 };
 
 }  // namespace PLUGIN_NAMESPACE

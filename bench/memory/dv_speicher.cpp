@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "bench/memory/GrossesDokument.h"
 #include "bench/memory/Speicherstand.h"
 #include "cli/ModulLader.h"
 
@@ -49,23 +50,6 @@ std::string liesDatei(const std::string& pfad) {
   std::ostringstream inhalt;
   inhalt << datei.rdbuf();
   return inhalt.str();
-}
-
-// The sample with its one tax case repeated until the document reaches groesse bytes. The
-// payload is not checked against a schema, so the copies keep the document valid.
-std::string vergroessert(const std::string& muster, std::size_t groesse) {
-  const std::string anfang = "<Steuerfall>", ende = "</Steuerfall>";
-  const auto von = muster.find(anfang), bis = muster.find(ende);
-  if (von == std::string::npos || bis == std::string::npos) {
-    throw std::runtime_error("Muster ohne Steuerfall");
-  }
-  const std::string fall = muster.substr(von, bis + ende.size() - von);
-  std::string dokument = muster.substr(0, bis + ende.size());
-  dokument.reserve(groesse + fall.size() + muster.size());
-  while (dokument.size() + muster.size() - (bis + ende.size()) < groesse) {
-    dokument += "\n            " + fall;
-  }
-  return dokument + muster.substr(bis + ende.size());
 }
 
 std::string mb(long kb) {
@@ -198,7 +182,7 @@ int miss(const std::string& musterPfad) {
 
   std::string gross;
   tabelle.schritt("Dokument von 10 MB beim Host",
-                  [&] { gross = vergroessert(klein, kGrossesDokument); });
+                  [&] { gross = dvbench::vergroessert(klein, kGrossesDokument); });
   const std::string grossName =
       "Schemaprüfung " + mb(static_cast<long>(gross.size() / 1024)) + " MB";
   dvhost::TextEingabe grosseEingabe(std::move(gross));

@@ -37,12 +37,17 @@ inline std::string liesDatei(const std::string& pfad) {
 
 inline std::string muster(const std::string& name) { return liesDatei(DV_SAMPLES_DIR "/" + name); }
 
+// text with the first occurrence of alt replaced.
+inline std::string ersetzt(std::string text, const std::string& alt, const std::string& neu) {
+  const auto stelle = text.find(alt);
+  if (stelle == std::string::npos) throw std::runtime_error("not in text: " + alt);
+  return text.replace(stelle, alt.size(), neu);
+}
+
 // "Zeile L in Spalte S" for the position just past the first occurrence of
 // marke, counted the way the parser counts (both from 1).
 inline std::string positionNach(const std::string& text, const std::string& marke) {
-  const auto ende = text.find(marke);
-  if (ende == std::string::npos) throw std::runtime_error("marker not found: " + marke);
-  const auto bis = ende + marke.size();
+  const auto bis = text.find(marke) + marke.size();
   const auto zeilenAnfang = text.rfind('\n', bis - 1);
   const auto zeile = 1 + std::count(text.begin(), text.begin() + bis, '\n');
   const auto spalte = bis - (zeilenAnfang == std::string::npos ? 0 : zeilenAnfang + 1) + 1;
