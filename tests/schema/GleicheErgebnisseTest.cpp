@@ -4,6 +4,8 @@
 // result rules (missing or wrong encoding wins over everything, then fatal errors,
 // then errors); expected lines are computed from the document text (just past the
 // offending tag) or counted by hand, with the parser library's wording.
+#include <algorithm>
+#include <fstream>
 #include <map>
 #include <new>
 #include <xercesc/sax/SAXParseException.hpp>
@@ -13,10 +15,59 @@
 #include "schema/VeskEntityResolver.h"
 #include "schema/XmlValidierung.h"
 #include "support/ModulTest.h"
-#include "tests/schema/SchemaTestHilfen.h"
 
 namespace dvtest {
 namespace {
+
+// Keeps every line; counts how often it was asked whether it is enabled.
+class ZeilenLogger : public vesk::plugin2::iface::IPluginLogger {
+ public:
+  explicit ZeilenLogger(bool aktiv = true) : aktiv_(aktiv) {}
+  void log(const std::string& zeile) override { zeilen.push_back(zeile); }
+  bool isEnabled() override {
+    ++anfragen;
+    return aktiv_;
+  }
+  std::vector<std::string> zeilen;
+  int anfragen = 0;
+
+ private:
+  bool aktiv_;
+};
+
+std::string muster(const std::string& name) {
+  std::ifstream datei(DV_SAMPLES_DIR "/" + name, std::ios::binary);
+  if (!datei) throw std::runtime_error("cannot read " + name);
+  return std::string(std::istreambuf_iterator<char>(datei), {});
+}
+
+// text with the first occurrence of alt replaced.
+std::string ersetzt(std::string text, const std::string& alt, const std::string& neu) {
+  const auto stelle = text.find(alt);
+  if (stelle == std::string::npos) throw std::runtime_error("not in text: " + alt);
+  return text.replace(stelle, alt.size(), neu);
+}
+
+// "Zeile L in Spalte S" for the position just past the first occurrence of
+// marke, counted the way the parser counts (both from 1).
+std::string positionNach(const std::string& text, const std::string& marke) {
+  const auto bis = text.find(marke) + marke.size();
+  const auto zeilenAnfang = text.rfind('\n', bis - 1);
+  const auto zeile = 1 + std::count(text.begin(), text.begin() + bis, '\n');
+  const auto spalte = bis - (zeilenAnfang == std::string::npos ? 0 : zeilenAnfang + 1) + 1;
+  return "Zeile " + std::to_string(zeile) + " in Spalte " + std::to_string(spalte);
+}
+
+std::string berichtZeile(const std::string& position, const std::string& meldung) {
+  return "FEHLER: XML-Eingabedaten in " + position + ": '" + meldung + "'";
+}
+std::string validierungsZeile(const std::string& text) {
+  return "FEHLER: Fehler beim Validieren der XML-Eingabedaten: " + text;
+}
+const std::string kOhnePraeambel =
+    "FEHLER: Es wurde keine XML-Praeambel mit Encoding-Spezifikation in den XML-Daten gefunden";
+const std::string kFalschesEncoding =
+    validierungsZeile("Encoding der XML-Daten entspricht nicht ISO-8859-15");
 
 using PLUGIN_NAMESPACE::GrammatikSpeicher;
 using PLUGIN_NAMESPACE::Kompilierung;
