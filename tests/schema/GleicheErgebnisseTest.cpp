@@ -1,10 +1,11 @@
-// The module, which compiles the grammar once per process, gives every document the
-// code and the log lines that the library gives when it compiles the grammar anew in
-// the call; a disabled logger or none changes no code. Expected codes follow from the
-// result rules (missing or wrong encoding wins over everything, then fatal errors,
-// then errors); expected lines are computed from the document text (just past the
-// offending tag) or counted by hand, with the parser library's wording.
+// The module, compiling the grammar once per process, gives every document the code
+// and log lines of the library compiling it anew in the call; a disabled logger or
+// none changes no code. Codes follow from the result rules (encoding first, then fatal
+// errors, then errors); lines are computed from the document or counted by hand.
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <new>
@@ -19,7 +20,7 @@
 namespace dvtest {
 namespace {
 
-// Keeps every line; counts how often it was asked whether it is enabled.
+// Keeps every line; counts the questions whether it is enabled.
 class ZeilenLogger : public vesk::plugin2::iface::IPluginLogger {
  public:
   explicit ZeilenLogger(bool aktiv = true) : aktiv_(aktiv) {}
@@ -82,6 +83,10 @@ int validiere(const std::string& dokument, GrammatikSpeicher& grammatik,
 using GeteilteGrammatik = ModulTest;
 
 TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
+  // A probe file in the working directory, for a parser that would open files itself.
+  char ordner[] = "/tmp/dv_schema_XXXXXX";
+  ASSERT_TRUE(mkdtemp(ordner) && chdir(ordner) == 0);
+  std::ofstream("&a.dtd") << "<!ELEMENT Arbel ANY>";
   const std::string est = muster("gueltig_est.xml"), fehler = muster("ungueltig_schemafehler.xml");
   const auto geaendert = [&est](auto alt, auto neu) { return ersetzt(est, alt, neu); };
   const auto ohneDeklaration = [](const std::string& text) { return text.substr(text.find('\n')); };
@@ -91,19 +96,18 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
   while (faelle.size() < (10u << 20)) faelle += est.substr(von, bis - von) + "</Steuerfall>";
   const std::string kXsi = "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi";
   const std::string zuTiefText = geaendert("<Bemerkung>", tief + "<Bemerkung>");
-  const std::pair<std::string, int> kMuster[] = {{"gueltig_abholung.xml", 0},
-                                                 {"gueltig_ustva.xml", 0},
-                                                 {"gueltig_zwei_bloecke.xml", 0},
-                                                 {"ungueltig_encoding_utf8.xml", 610301108},
-                                                 {"ungueltig_zu_tief.xml", 610301200},
-                                                 {"ungueltig_externe_entitaet.xml", 610301201},
-                                                 {"ungueltig_ohne_praeambel.xml", 610301108},
-                                                 {"ungueltig_nicht_wohlgeformt.xml", 610301006}};
-  struct Fall {
+  const struct {
     std::string name, dokument;
     int code;
-  };
-  std::vector<Fall> faelleListe = {
+  } kFaelle[] = {
+      {"gueltig_abholung.xml", muster("gueltig_abholung.xml"), 0},
+      {"gueltig_ustva.xml", muster("gueltig_ustva.xml"), 0},
+      {"gueltig_zwei_bloecke.xml", muster("gueltig_zwei_bloecke.xml"), 0},
+      {"ungueltig_encoding_utf8.xml", muster("ungueltig_encoding_utf8.xml"), 610301108},
+      {"ungueltig_zu_tief.xml", muster("ungueltig_zu_tief.xml"), 610301200},
+      {"ungueltig_externe_entitaet.xml", muster("ungueltig_externe_entitaet.xml"), 610301201},
+      {"ungueltig_ohne_praeambel.xml", muster("ungueltig_ohne_praeambel.xml"), 610301108},
+      {"ungueltig_nicht_wohlgeformt.xml", muster("ungueltig_nicht_wohlgeformt.xml"), 610301006},
       {"gueltig_est.xml", est, 0},
       {"ungueltig_schemafehler.xml", fehler, 610301200},
       {"ohne Deklaration", ohneDeklaration(est), 610301108},
@@ -118,20 +122,16 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
       {"interne DTD", geaendert("<Arbel ", "<!DOCTYPE Arbel [<!ENTITY e \"x\">]><Arbel "),
        610301006},
       {"externe DTD", geaendert("<Arbel ", "<!DOCTYPE Arbel SYSTEM \"a.dtd\"><Arbel "), 610301201},
-      // An id the resolver leaves to the parser is not opened as a file.
-      {"externe DTD &-Id", geaendert("<Arbel ", "<!DOCTYPE Arbel SYSTEM \"&a.dtd\"><Arbel "),
-       610301006},
-      // Schema locations in the document are not followed (else refused).
-      {"Schemaort",
+      {"externe DTD &-Id",  // left to the parser, which opens no file
+       geaendert("<Arbel ", "<!DOCTYPE Arbel SYSTEM \"&a.dtd\"><Arbel "), 610301006},
+      {"Schemaort",  // not followed (else refused)
        geaendert("<Arbel ", "<Arbel " + kXsi + ":noNamespaceSchemaLocation=\"a.xsd\" "), 0},
       {"zu tief", zuTiefText, 610301200},
       {"zu tief ohne Deklaration", ohneDeklaration(zuTiefText), 610301108},
       {"ohne Deklaration, fatal", "<a>", 610301108},
       {"10 MB", geaendert("<Steuerfall>", faelle + "<Steuerfall>"), 0},
   };
-  for (const auto& [name, code] : kMuster) faelleListe.push_back({name, muster(name), code});
-  // Where the lines are stated as well; every other case must give the lines of
-  // compiling per call, and a valid document none.
+  // Lines stated as well (any case: those of compiling per call; valid: none).
   const std::string zuTief = validierungsZeile(
       "An error occurred in 'Eingabe XML-Daten'! Exception message: "
       "Elemente sind tiefer als 2000 Ebenen verschachtelt");
@@ -145,11 +145,12 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
         berichtZeile(positionNach(fehler, "4021</HerstellerID>"),
                      "value '4021' does not match regular expression facet '[0-9]{5}'")}},
       {"UTF-8", {kFalschesEncoding}},
-      // Refused before any entity is expanded.
-      {"interne DTD",
+      {"interne DTD",  // refused before any entity is expanded
        {berichtZeile("Zeile 2 in Spalte 18",
                      "internal subset is not allowed when reusing the grammar")}},
       {"externe DTD", {validierungsZeile("Entity 'a.dtd' konnte nicht aufgeloest werden.")}},
+      {"externe DTD &-Id",
+       {berichtZeile("Zeile 2 in Spalte 33", "unable to open DTD document '&a.dtd'")}},
       {"zu tief ohne Deklaration", {zuTief, kOhnePraeambel}},
       {"ohne Deklaration, fatal",
        {berichtZeile("Zeile 1 in Spalte 4", "no declaration found for element 'a'"),
@@ -163,7 +164,7 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
   auto ohneLogger = modul().schemaValidationService();
   GrammatikSpeicher grammatik(PLUGIN_NAMESPACE::kRootSchemaSystemId);
   const auto resolver = PLUGIN_NAMESPACE::erzeugeVeskEntityResolver();
-  for (const auto& fall : faelleListe) {
+  for (const auto& fall : kFaelle) {
     SCOPED_TRACE(fall.name);
     an.zeilen.clear();
     aus.anfragen = 0;
@@ -182,6 +183,8 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
     EXPECT_EQ(ohneLogger->validate(eingabe), fall.code);
   }
   EXPECT_TRUE(aus.zeilen.empty());
+  std::remove("&a.dtd");
+  rmdir(ordner);
 }
 
 // Throws while the grammar is compiled.

@@ -1,5 +1,4 @@
-// VeskEntityResolver. The schema files' sizes, encoding and enumerations are
-// enforced by their generator (test schema_generator_reproduzierbar).
+// VeskEntityResolver; the schema files themselves: test schema_generator_reproduzierbar.
 #include <gtest/gtest.h>
 
 #include <fstream>

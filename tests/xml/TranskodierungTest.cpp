@@ -1,5 +1,4 @@
-// Conversion between ISO-8859-15 bytes and the parser's 16-bit characters, and
-// the check of the encoding an XML declaration names.
+// ISO-8859-15 bytes to and from the parser's 16-bit characters; the encoding check.
 #include <gtest/gtest.h>
 
 #include <stdexcept>

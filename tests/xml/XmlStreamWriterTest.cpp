@@ -1,6 +1,5 @@
-// Behaviour of the XML stream writer. Expected texts are written out by hand
-// from the writer's rules (closing pending tags, CR LF plus one tab per depth,
-// escaping sets, CDATA cutting, namespace declarations).
+// The XML stream writer. Expected texts are written by hand from its rules (CR LF
+// plus one tab per depth, escaping sets, CDATA cutting, namespace declarations).
 #include <gtest/gtest.h>
 
 #include <functional>
