@@ -10,6 +10,12 @@ namespace {
 
 using namespace vesk::plugin2::iface;
 
+// The transfer document's grammar, compiled by the first validation in the process.
+GrammatikSpeicher& transferGrammatik() {
+  static GrammatikSpeicher speicher(kRootSchemaSystemId);
+  return speicher;
+}
+
 class SchemaValidationService : public vesk::divideVira::ServiceBasis<ISchemaValidationService> {
  public:
   using ServiceBasis::ServiceBasis;
@@ -21,8 +27,7 @@ class SchemaValidationService : public vesk::divideVira::ServiceBasis<ISchemaVal
   int validate(IServiceInput& input) override {
     const std::string& xml = input.getXml();
     const auto resolver = erzeugeVeskEntityResolver();
-    return validateXml(xml.data(), xml.size(), std::string(kRootSchemaSystemId), *resolver,
-                       logger_);
+    return validateXml(xml.data(), xml.size(), transferGrammatik(), *resolver, logger_);
   }
 };
 

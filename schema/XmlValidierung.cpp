@@ -8,12 +8,10 @@
 #include <xercesc/sax/SAXParseException.hpp>
 #include <xercesc/sax2/DefaultHandler.hpp>
 #include <xercesc/sax2/SAX2XMLReader.hpp>
-#include <xercesc/sax2/XMLReaderFactory.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
-#include <xercesc/util/SecurityManager.hpp>
-#include <xercesc/util/XMLUni.hpp>
 
 #include "schema/EntityResolverException.h"
+#include "schema/Leser.h"
 #include "xml/XStr.h"
 #include "xml/XmlEncodingHandler.h"
 #include "xml/XmlPlattform.h"
@@ -122,48 +120,33 @@ class TiefenBegrenzer : public DefaultHandler {
   int tiefe_ = 0;
 };
 
-struct ReaderLoescher {
-  void operator()(SAX2XMLReader* reader) const { delete reader; }
-};
-
 }  // namespace
 
-int validateXml(const char* daten, std::size_t laenge, const std::string& schemaSystemId,
-                EntityResolver& resolver, IPluginLogger* logger) {
+int validateXml(const char* daten, std::size_t laenge, GrammatikSpeicher& grammatik,
+                EntityResolver& resolver, IPluginLogger* logger, Kompilierung kompilierung) {
   vesk::util::xml::xmlPlattform();
   MemBufInputSource quelle(reinterpret_cast<const XMLByte*>(daten), laenge, u"Eingabe XML-Daten",
                            false);
   quelle.setEncoding(u"ISO-8859-15");
   // The host's text stays unchanged during the call, so the parser reads it in place.
   quelle.setCopyBufToStream(false);
-  SecurityManager sicherheit;  // default limit: 50,000 entity expansions
-  std::unique_ptr<SAX2XMLReader, ReaderLoescher> reader(
-      XMLReaderFactory::createXMLReader(XMLPlatformUtils::fgMemoryManager, nullptr));
-  reader->setEntityResolver(&resolver);
-  reader->setFeature(XMLUni::fgSAX2CoreValidation, true);
-  reader->setFeature(XMLUni::fgXercesDynamic, false);
-  reader->setFeature(XMLUni::fgXercesCacheGrammarFromParse, true);
-  reader->setFeature(XMLUni::fgSAX2CoreNameSpaces, true);
-  reader->setFeature(XMLUni::fgXercesSchema, true);
-  reader->setFeature(XMLUni::fgXercesSchemaFullChecking, true);
-  reader->setFeature(XMLUni::fgSAX2CoreNameSpacePrefixes, false);
-  reader->setFeature(XMLUni::fgXercesUseCachedGrammarInParse, true);
-  reader->setFeature(XMLUni::fgXercesLoadSchema, false);
-  // What the resolver answers with null stays unresolved: the library would
-  // otherwise open files and URLs itself. Entity expansion is capped as well.
-  reader->setFeature(XMLUni::fgXercesDisableDefaultEntityResolution, true);
-  reader->setProperty(XMLUni::fgXercesSecurityManager, &sicherheit);
-
   vesk::wex2::ErrorHandler fehler(logger);
-  reader->setErrorHandler(&fehler);
   TiefenBegrenzer tiefe;
-  reader->setContentHandler(&tiefe);
   XmlEncodingHandler encoding(vesk::util::xml::kLatin9);
-  reader->installAdvDocHandler(&encoding);
-  AdvDocHandlerGuard guard(*reader, encoding);
-
+  std::shared_ptr<XMLGrammarPool> pool;  // outlives the reader that uses it
+  int ausnahmeCode = 0;
+  bool geparst = false;
   try {
-    reader->loadGrammar(XStr(schemaSystemId).unicodeForm(), Grammar::SchemaGrammarType, true);
+    if (kompilierung == Kompilierung::einmal) pool = grammatik.pool(resolver, fehler);
+    const auto reader = erzeugeLeser(pool.get(), resolver, fehler);
+    reader->setContentHandler(&tiefe);
+    reader->installAdvDocHandler(&encoding);
+    AdvDocHandlerGuard guard(*reader, encoding);
+    if (kompilierung == Kompilierung::jeAufruf) {
+      reader->loadGrammar(XStr(grammatik.schemaSystemId()).unicodeForm(),
+                          Grammar::SchemaGrammarType, true);
+    }
+    geparst = true;
     reader->parse(quelle);
   } catch (const OutOfMemoryException&) {
     throw vesk::util::xml::SpeicherMangel();
@@ -172,15 +155,18 @@ int validateXml(const char* daten, std::size_t laenge, const std::string& schema
     return 610301108;
   } catch (const XMLException& e) {
     protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
-    return 610301200;
+    ausnahmeCode = 610301200;
   } catch (const SAXParseException& e) {
     protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
-    return 610301200;
+    ausnahmeCode = 610301200;
   } catch (const vesk::wex2::EntityResolverException& e) {
     protokolliere(logger, e.what());
-    return 610301201;
+    ausnahmeCode = 610301201;
   }
 
+  // Before the parse the document was not looked at; in it, the declaration
+  // comes first, so a parse that ended early has seen it if there was one.
+  if (!geparst) return ausnahmeCode;
   if (!encoding.encodingDeclared()) {
     if (logger != nullptr && logger->isEnabled()) {
       logger->log("FEHLER: " + std::string("Es wurde keine XML-Praeambel mit Encoding-"
@@ -188,6 +174,7 @@ int validateXml(const char* daten, std::size_t laenge, const std::string& schema
     }
     return 610301108;
   }
+  if (ausnahmeCode != 0) return ausnahmeCode;
   if (fehler.fatalSeen()) return 610301006;
   if (fehler.errorSeen()) return 610301200;
   return 0;

@@ -1,58 +1,36 @@
-// Conversion between ISO-8859-15 bytes and the parser's 16-bit characters, and
-// the check of the encoding an XML declaration names.
+// ISO-8859-15 bytes to and from the parser's 16-bit characters; the encoding check.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
-#include <xercesc/util/XMLExceptMsgs.hpp>
 
 #include "xml/XStr.h"
 #include "xml/XmlEncodingHandler.h"
-#include "xml/XmlPlattform.h"
 
 namespace {
 
 using vesk::util::xml::StrX;
 using vesk::util::xml::XStr;
 
-// Latin-9 differs from Latin-1 in eight places; the euro sign is byte 0xA4.
+// Latin-9 differs from Latin-1 in eight places (the euro sign is byte 0xA4). A
+// character Latin-9 lacks fails the whole text: lenient mode gives ASCII with
+// '?' for everything else (even the euro sign), strict mode throws.
 TEST(Transkodierung, BytesZuZeichenUndZurueck) {
   const std::pair<std::string, std::u16string> kPaare[] = {
       {"", u""},
-      {"Grüße aus Köln <&>", u"Gr\u00fc\u00dfe aus K\u00f6ln <&>"},
-      {"\xa4 \xa6\xa8\xb4\xb8\xbc\xbd\xbe", u"\u20ac \u0160\u0161\u017d\u017e\u0152\u0153\u0178"},
-      {"\x01\x7f\xff", u"\u0001\u007f\u00ff"},  // edges of the byte range
+      {"Grüße <&>", u"Gr\u00fc\u00dfe <&>"},
+      {"\xa4\xa6\xa8\xb4\xb8\xbc\xbd\xbe", u"\u20ac\u0160\u0161\u017d\u017e\u0152\u0153\u0178"},
+      {"\x01\x7f\xff", u"\u0001\u007f\u00ff"},
   };
   for (const auto& [bytes, zeichen] : kPaare) {
-    const XStr xstr(bytes);
-    EXPECT_EQ(std::u16string(xstr.unicodeForm()), zeichen) << bytes;
-    EXPECT_EQ(xstr.laenge(), zeichen.size()) << bytes;
+    EXPECT_EQ(std::u16string(XStr(bytes).unicodeForm()), zeichen) << bytes;
     EXPECT_EQ(StrX(zeichen.c_str(), StrX::streng).text(), bytes);
-    EXPECT_EQ(StrX(zeichen.c_str(), StrX::nachsichtig).text(), bytes);
   }
-  EXPECT_EQ(StrX(nullptr, StrX::streng).text(), "");
-  EXPECT_EQ(vesk::util::xml::xmlPlattform(), vesk::util::xml::xmlPlattform());  // cached
-}
-
-// One character Latin-9 lacks fails the whole text: lenient mode rebuilds it as
-// ASCII with '?' for everything else (even the euro sign), strict mode throws.
-TEST(Transkodierung, NichtDarstellbaresZeichen) {
-  const std::pair<std::u16string, std::string> kFaelle[] = {
-      {u"a\u0100b", "a?b"}, {u"\u20ac 5 \u4e2d", "? 5 ?"}, {u"\u00e4\u2028", "??"}};
-  const std::string ende =
-      "\" Fehlercode: " + std::to_string(xercesc::XMLExcepts::Trans_Unrepresentable);
-  for (const auto& [eingabe, nachsichtig] : kFaelle) {
+  const std::pair<std::u16string, std::string> kNichtDarstellbar[] = {
+      {u"a\u0100b", "a?b"}, {u"\u20ac 5 \u4e2d", "? 5 ?"}};
+  for (const auto& [eingabe, nachsichtig] : kNichtDarstellbar) {
     EXPECT_EQ(StrX(eingabe.c_str(), StrX::nachsichtig).text(), nachsichtig);
-    try {
-      StrX(eingabe.c_str(), StrX::streng);
-      ADD_FAILURE() << nachsichtig << ": no exception";
-    } catch (const std::runtime_error& e) {
-      const std::string text = e.what();
-      EXPECT_EQ(
-          text.rfind("Fehler beim Transkodieren von Unicode zu ISO-8859-15. Nachricht: \"", 0), 0u)
-          << text;
-      EXPECT_EQ(text.substr(text.size() - std::min(text.size(), ende.size())), ende) << text;
-    }
+    EXPECT_THROW(StrX(eingabe.c_str(), StrX::streng), std::runtime_error);
   }
 }
 
@@ -62,12 +40,9 @@ TEST(XmlEncodingHandler, VergleichOhneGrossschreibungUndRaender) {
     std::string erwartet, deklariert;
     bool passt, deklariertGemeldet;
   } kFaelle[] = {
-      {"ISO-8859-15", "iso-8859-15", true, true},
       {"ISO-8859-15", " \tIso-8859-15\r\n", true, true},
-      {" iso-8859-15 ", "ISO-8859-15", true, true},
       {"ISO-8859-15", "", true, false},  // a declaration without encoding
       {"", "UTF-8", true, true},         // nothing expected: only noted
-      {"ISO-8859-15", "UTF-8", false, true},
       {"ISO-8859-15", "ISO-8859-1", false, true},
       {"ISO-8859-15", "ISO 8859-15", false, true},  // inner blanks count
       {"ISO-8859-15", "\xa4", false, true},         // a Latin-9 byte survives into the message
