@@ -78,6 +78,11 @@ def lies_verzeichnis(daten):
     for land, eintraege in listen.items():
         pruefe_aufsteigend(f"finanzamtslisten.tsv (Land {land})", [(e[0], e[1]) for e in eintraege])
 
+    herkunft = lies_tsv(p("verzeichnisherkunft.tsv"), 2)
+    if len(herkunft) != 1 or herkunft[0][1][0] not in ("ja", "nein"):
+        raise DatenFehler("verzeichnisherkunft.tsv: eine Zeile erwartet: ja|nein, Text")
+    herkunft = (herkunft[0][1][0] == "ja", herkunft[0][1][1])
+
     test = [(nr, als_zahl(p("testfinanzaemter.tsv"), nr, t[0]), t[1])
             for nr, t in lies_tsv(p("testfinanzaemter.tsv"), 2)]
     pruefe_aufsteigend("testfinanzaemter.tsv", [(e[0], e[1]) for e in test])
@@ -100,7 +105,7 @@ def lies_verzeichnis(daten):
     ohne_satz = sorted(listennummern - satznummern)
     if ohne_satz:
         raise DatenFehler(f"finanzamtslisten.tsv: ohne Datensatz: {ohne_satz}")
-    return laender, landliste, listen, test, satz
+    return laender, landliste, listen, test, satz, herkunft
 
 
 def listen_literal(name, eintraege):
@@ -111,12 +116,16 @@ def listen_literal(name, eintraege):
 
 
 def erzeuge(daten, ausgabe):
-    laender, landliste, listen, test, satz = lies_verzeichnis(daten)
+    laender, landliste, listen, test, satz, (ersatz, herkunft) = lies_verzeichnis(daten)
     z = [
         "// Generated from taxoffice/data/*.tsv by tools/gen_finanzamtstabellen.py; do not edit.",
         '#include "taxoffice/Finanzamtstabellen.h"',
+        '#include "taxoffice/Verzeichnisherkunft.h"',
         "",
         "namespace vesk::divideVira {",
+        "",
+        f"const char* const FINANZAMTSVERZEICHNIS_HERKUNFT = {c_literal(herkunft)};",
+        f"const bool FINANZAMTSVERZEICHNIS_IST_ERSATZ = {'true' if ersatz else 'false'};",
         "",
     ]
     for name, breite in FELDER:

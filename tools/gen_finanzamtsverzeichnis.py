@@ -26,6 +26,9 @@ STANDARD_SEED = 31415
 PLZ_ZUSATZ_ANZAHL = 207
 NRW_TESTBEREICHE = [(5400, 5424), (5500, 5519), (5600, 5624)]
 NRW_TESTNAME = "Testfinanzamt Nordrhein-Westfalen -{n}-"
+# The directory's origin as the module reports it; "ja": the data are stand-ins.
+HERKUNFT = ("ja", "Ersatzverzeichnis: Finanzamtsnummern teils erfunden; Namen, Anschriften "
+            "und Bankverbindungen sind Platzhalter.")
 
 
 def tsv(name):
@@ -244,6 +247,9 @@ def main():
     schreibe(os.path.join(args.ziel, "testfinanzaemter.tsv"),
              [herkunft, "# number\tname of the test or training office"],
              sorted(v.test.items()))
+    schreibe(os.path.join(args.ziel, "verzeichnisherkunft.tsv"),
+             [herkunft, "# stand-in (ja/nein)\tthe directory's origin, one German line"],
+             [HERKUNFT])
 
 
 if __name__ == "__main__":
