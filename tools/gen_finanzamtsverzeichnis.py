@@ -41,8 +41,8 @@ SONDERAEMTER = [range(2380, 2394), range(5170, 5177)]  # records, never in a sel
 # accounts are stand-ins.
 HERKUNFT = ("ja", "Finanzamtsnummern aus dem Finanzamtsverzeichnis der Finanzverwaltung "
             "(GemFA 2.0, Stand 2. Februar 2026; {auswahl} wählbar, {ohne_liste} nur als "
-            "Datensatz, {fehlend} nicht aufgenommen); Namen, Anschriften und Bankverbindungen sind "
-            "Platzhalter.")
+            "Datensatz, {fehlend} nicht aufgenommen); Namen, Anschriften und "
+            "Bankverbindungen sind Platzhalter.")
 
 
 def tsv(name):
