@@ -3,7 +3,8 @@
 module's constant ISO-8859-15 tables. Rejects what the lookups could not cope
 with: overlong fields, unsorted or duplicate numbers, a record whose
 BuFaNummer disagrees with its key, a test office that is also a record or a
-list entry."""
+list entry; and records without a name, with an IBAN that does not fit, or
+referring to an office without a record."""
 import argparse
 import os
 import sys
@@ -61,6 +62,24 @@ def pruefe_aufsteigend(pfad, nummern):
             raise DatenFehler(f"{pfad}: Nummer {b} nach {a} (Zeile {nr}) nicht aufsteigend")
 
 
+def pruefe_satz(nr, s, satznummern):
+    """A record needs a name; each account an IBAN that is bank code and account number
+    with valid check digits (the second account may be empty); every office number it
+    refers to is a record."""
+    if not s["Name"]:
+        raise DatenFehler(f"finanzaemter.tsv:{nr}: ohne Name")
+    for k in ("1", "2"):
+        iban, konto = s["Iban" + k], s["Konto" + k].replace(" ", "")
+        if k == "2" and not iban:
+            continue
+        bban = s["Blz" + k] + konto.zfill(10)
+        if iban[4:] != bban or int(bban + "1314" + iban[2:4]) % 97 != 1:
+            raise DatenFehler(f"finanzaemter.tsv:{nr}: IBAN {iban!r} passt nicht")
+    for feld in ("KontoBuFaNummer1", "KontoBuFaNummer2", "BezugBuFaNummer"):
+        if s[feld] and int(s[feld]) not in satznummern:
+            raise DatenFehler(f"finanzaemter.tsv:{nr}: {feld} {s[feld]} ohne Datensatz")
+
+
 def lies_verzeichnis(daten):
     p = lambda name: os.path.join(daten, name)
     laender = [(als_zahl(p("bundeslaender.tsv"), nr, t[0]), t[1], t[2])
@@ -78,6 +97,11 @@ def lies_verzeichnis(daten):
     for land, eintraege in listen.items():
         pruefe_aufsteigend(f"finanzamtslisten.tsv (Land {land})", [(e[0], e[1]) for e in eintraege])
 
+    herkunft = lies_tsv(p("verzeichnisherkunft.tsv"), 2)
+    if len(herkunft) != 1 or herkunft[0][1][0] not in ("ja", "nein"):
+        raise DatenFehler("verzeichnisherkunft.tsv: eine Zeile erwartet: ja|nein, Text")
+    herkunft = (herkunft[0][1][0] == "ja", herkunft[0][1][1])
+
     test = [(nr, als_zahl(p("testfinanzaemter.tsv"), nr, t[0]), t[1])
             for nr, t in lies_tsv(p("testfinanzaemter.tsv"), 2)]
     pruefe_aufsteigend("testfinanzaemter.tsv", [(e[0], e[1]) for e in test])
@@ -93,6 +117,8 @@ def lies_verzeichnis(daten):
     pruefe_aufsteigend("finanzaemter.tsv", [(s[0], s[1]) for s in satz])
 
     satznummern = {s[1] for s in satz}
+    for nr, _, t in satz:
+        pruefe_satz(nr, dict(zip((f for f, _ in FELDER), t)), satznummern)
     listennummern = {e[1] for eintraege in listen.values() for e in eintraege}
     for nr, nummer, _ in test:
         if nummer in satznummern or nummer in listennummern:
@@ -100,7 +126,7 @@ def lies_verzeichnis(daten):
     ohne_satz = sorted(listennummern - satznummern)
     if ohne_satz:
         raise DatenFehler(f"finanzamtslisten.tsv: ohne Datensatz: {ohne_satz}")
-    return laender, landliste, listen, test, satz
+    return laender, landliste, listen, test, satz, herkunft
 
 
 def listen_literal(name, eintraege):
@@ -111,12 +137,16 @@ def listen_literal(name, eintraege):
 
 
 def erzeuge(daten, ausgabe):
-    laender, landliste, listen, test, satz = lies_verzeichnis(daten)
+    laender, landliste, listen, test, satz, (ersatz, herkunft) = lies_verzeichnis(daten)
     z = [
         "// Generated from taxoffice/data/*.tsv by tools/gen_finanzamtstabellen.py; do not edit.",
         '#include "taxoffice/Finanzamtstabellen.h"',
+        '#include "taxoffice/Verzeichnisherkunft.h"',
         "",
         "namespace vesk::divideVira {",
+        "",
+        f"const char* const FINANZAMTSVERZEICHNIS_HERKUNFT = {c_literal(herkunft)};",
+        f"const bool FINANZAMTSVERZEICHNIS_IST_ERSATZ = {'true' if ersatz else 'false'};",
         "",
     ]
     for name, breite in FELDER:

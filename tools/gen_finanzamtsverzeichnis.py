@@ -1,11 +1,20 @@
 #!/usr/bin/env python3
-"""Generates the stand-in tax office directory taxoffice/data/{finanzaemter,
-finanzamtslisten,testfinanzaemter}.tsv from the vocabularies in
-tools/finanzamtsverzeichnis/. Office names, towns, postal codes and dialling
-codes come from the vocabulary; numbers not fixed there, streets, telephone
-numbers, post-office boxes, bank accounts, addresses under .example and
-remarks are drawn with a seeded random generator, so the output is the same
-on every run with the same seed.
+"""Generates the tax office directory taxoffice/data/{finanzaemter,
+finanzamtslisten,testfinanzaemter,verzeichnisherkunft}.tsv from the sources in
+tools/finanzamtsverzeichnis/.
+
+Office numbers are the tax administration's (finanzamtsnummern-*.txt) as far
+as the fixed counts allow: per Land key, the offices of the selection list
+take the lowest real numbers not fixed in aemter.tsv (the special offices
+2380-2393 and 5170-5176 never enter a list), the offices without a list take
+the next ones, and only offices left over get invented numbers. Real numbers
+beyond the record count are left out and reported. Test and training offices
+never get a real number.
+
+Everything else is a stand-in: names, towns, postal codes and dialling codes
+come from the vocabulary; streets, telephone numbers, post-office boxes, bank
+accounts, addresses under .example and remarks are drawn with a seeded random
+generator, so the output is the same on every run with the same seed.
 
 Bank accounts: the first is at the Bundesbank branch whose postal prefix fits
 the office best (BLZ = branch code + 00000, BIC = MARKDEF1 + branch code), the
@@ -26,6 +35,14 @@ STANDARD_SEED = 31415
 PLZ_ZUSATZ_ANZAHL = 207
 NRW_TESTBEREICHE = [(5400, 5424), (5500, 5519), (5600, 5624)]
 NRW_TESTNAME = "Testfinanzamt Nordrhein-Westfalen -{n}-"
+ECHTE_NUMMERN = "finanzamtsnummern-gemfa-2026-02.txt"
+SONDERAEMTER = [range(2380, 2394), range(5170, 5177)]  # records, never in a selection list
+# The directory's origin as the module reports it; "ja": names, addresses and
+# accounts are stand-ins.
+HERKUNFT = ("ja", "Finanzamtsnummern aus dem Finanzamtsverzeichnis der Finanzverwaltung "
+            "(GemFA 2.0, Stand 2. Februar 2026; {auswahl} wählbar, {ohne_liste} nur als "
+            "Datensatz, {fehlend} nicht aufgenommen); Namen, Anschriften und "
+            "Bankverbindungen sind Platzhalter.")
 
 
 def tsv(name):
@@ -84,24 +101,49 @@ class Verzeichnis:
         self.zeiten = zeilen("oeffnungszeiten.txt")
         self.bemerkungen = zeilen("bemerkungen.txt")
         self.test = {int(n): name for n, name in tsv("testfinanzaemter.tsv")}
+        self.echt = {int(n) for n in zeilen(ECHTE_NUMMERN)}
+        self.echte_nach_art = {"L": set(), "S": set()}
+        self.fehlend = []
+        doppelt = sorted(self.echt & set(self.test))
+        if doppelt:
+            sys.exit(f"Testfinanzämter mit echter Nummer: {doppelt}")
 
     def testfinanzaemter(self):
         for von, bis in NRW_TESTBEREICHE:
             for n in range(von, bis + 1):
                 self.test[n] = NRW_TESTNAME.format(n=n)
         for land, z in sorted(self.laender.items()):
-            frei = [n for n in bereich(z[4]) if n not in self.test]
+            frei = [n for n in bereich(z[4]) if n not in self.test and n not in self.echt]
             for i, n in enumerate(sorted(self.rng.sample(frei, int(z[5]))), 1):
                 self.test[n] = z[6].format(n=n, i=i)
 
     def nummern(self):
-        """Assigns numbers to the offices without a fixed one, in vocabulary order."""
+        """Assigns numbers to the offices without a fixed one: real numbers as
+        described above, then invented ones; ascending in vocabulary order."""
         fest = {int(a[2]) for a in self.aemter if a[2]}
+        for a in self.aemter:
+            if a[2] and int(a[2]) in self.echt:
+                self.echte_nach_art[a[1]].add(int(a[2]))
         for land, z in sorted(self.laender.items()):
-            offen = [a for a in self.aemter if int(a[0]) == land and not a[2]]
-            frei = [n for n in bereich(z[3]) if n not in fest and n not in self.test]
-            for amt, n in zip(offen, sorted(self.rng.sample(frei, len(offen)))):
-                amt[2] = str(n)
+            echt = sorted(n for n in self.echt - fest if n // 100 == land)
+            frei = [n for n in bereich(z[3])
+                    if n not in fest and n not in self.test and n not in self.echt]
+            for art in ("L", "S"):
+                offen = [a for a in self.aemter if int(a[0]) == land and a[1] == art and not a[2]]
+                passend = [n for n in echt
+                           if art == "S" or not any(n in r for r in SONDERAEMTER)][:len(offen)]
+                echt = [n for n in echt if n not in passend]
+                erfunden = self.rng.sample(frei, len(offen) - len(passend))
+                frei = [n for n in frei if n not in erfunden]
+                self.echte_nach_art[art].update(passend)
+                for amt, n in zip(offen, sorted(passend + erfunden)):
+                    amt[2] = str(n)
+            self.fehlend += echt
+
+    def herkunft(self):
+        return (HERKUNFT[0], HERKUNFT[1].format(auswahl=len(self.echte_nach_art["L"]),
+                                                ohne_liste=len(self.echte_nach_art["S"]),
+                                                fehlend=len(self.fehlend)))
 
     def filiale(self, land, plz):
         """The Land's Bundesbank branch with the longest postal prefix of plz (else the first)."""
@@ -235,7 +277,8 @@ def main():
     v.nummern()
     saetze = v.saetze()
     herkunft = (f"# Generated by tools/gen_finanzamtsverzeichnis.py (seed {args.seed}) from "
-                "tools/finanzamtsverzeichnis/; a stand-in, not an official directory.")
+                f"tools/finanzamtsverzeichnis/; office numbers from {ECHTE_NUMMERN}, "
+                "all other data stand-ins.")
     schreibe(os.path.join(args.ziel, "finanzaemter.tsv"),
              [herkunft, "# " + "\t".join(f for f, _ in FELDER)], saetze)
     schreibe(os.path.join(args.ziel, "finanzamtslisten.tsv"),
@@ -244,6 +287,11 @@ def main():
     schreibe(os.path.join(args.ziel, "testfinanzaemter.tsv"),
              [herkunft, "# number\tname of the test or training office"],
              sorted(v.test.items()))
+    schreibe(os.path.join(args.ziel, "verzeichnisherkunft.tsv"),
+             [herkunft, "# stand-in (ja/nein)\tthe directory's origin, one German line"],
+             [v.herkunft()])
+    print(f"echte Nummern: {len(v.echte_nach_art['L'])} in Listen, "
+          f"{len(v.echte_nach_art['S'])} ohne Liste, ausgelassen: {v.fehlend}")
 
 
 if __name__ == "__main__":

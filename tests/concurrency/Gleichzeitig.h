@@ -39,10 +39,10 @@ inline std::vector<std::string> werte() {
     t.push_back(t[i]);
     t.back().back() = t[i].back() == '1' ? '2' : '1';
   }
-  // The first listed office of each Land, test office 1096, 2380 (a record outside the lists), 1115
+  // The first listed office of each Land, test office 1096, 2380 (a record outside the lists), 1191
   // (no record), the Bayern office 9181, and tax numbers of each with every check digit.
-  for (int amt : {1010, 1113, 1127, 2104, 2204, 2301, 2408, 2601, 2613, 2701, 2801, 3006, 3132,
-                  3203, 4006, 4104, 5101, 5206, 5304, 9101, 9181, 9202, 1096, 2380, 1115}) {
+  for (int amt : {1010, 1113, 1127, 2111, 2201, 2303, 2457, 2601, 2613, 2701, 2801, 3046, 3102,
+                  3202, 4069, 4151, 5101, 5201, 5301, 9101, 9181, 9201, 1096, 2380, 1191}) {
     t.push_back(std::to_string(amt));
     for (char p = '0'; p <= '9'; ++p) t.push_back(std::to_string(amt) + "01234567" + p);
   }
