@@ -1,5 +1,7 @@
 #include "cli/Pruefausgabe.h"
 
+#include <exception>
+
 #include "cli/Json.h"
 
 namespace dvhost {
@@ -17,14 +19,14 @@ int Pruefausgabe::melde(Pruefung p) {
     JsonObjekt objekt;
     if (!typ_.empty()) objekt.text("typ", typ_);
     objekt.text("wert", p.wert);
-    if (!p.normalisiert.empty()) objekt.text("normalisiert", p.normalisiert);
+    if (p.normalisiert) objekt.text("normalisiert", *p.normalisiert);
     objekt.zahl("code", p.code).text("text", p.text);
     if (umgewandelt) objekt.text("ergebnis", p.ergebnis);
     if (!p.hinweis.empty()) objekt.text("hinweis", p.hinweis);
     sitzung_.jsonZeile(objekt.str());
   } else {
     std::string zeile = p.wert;
-    if (!p.normalisiert.empty()) zeile += " (" + p.normalisiert + ")";
+    if (p.normalisiert) zeile += " (" + *p.normalisiert + ")";
     if (umgewandelt) {
       zeile += " -> " + p.ergebnis;
     } else {
@@ -45,6 +47,21 @@ int Pruefausgabe::meldeAusnahme(const std::string& wert, const std::string& text
     sitzung_.zeile(wert + ": Fehler: " + text);
   }
   return kUngueltig;
+}
+
+int Pruefausgabe::fuerJedenWert(const Argumente& werte,
+                                const std::function<void(Pruefung&)>& pruefe) {
+  return dvhost::fuerJedenWert(werte, [&](const std::string& wert) {
+    try {
+      Pruefung p;
+      p.wert = wert;
+      if (normalisieren_) p.normalisiert = normalisiere(wert);
+      pruefe(p);
+      return melde(std::move(p));
+    } catch (const std::exception& e) {
+      return meldeAusnahme(wert, e.what());
+    }
+  });
 }
 
 void meldeText(Sitzung& sitzung, bool json, const std::string& wert, const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/Befehl.h"
@@ -10,12 +11,14 @@ namespace dvhost {
 
 // The outcome of checking or converting one value.
 struct Pruefung {
-  std::string wert;          // as given
-  std::string normalisiert;  // the value checked instead, with --normalisieren
+  std::string wert;                         // as given
+  std::optional<std::string> normalisiert;  // the value checked instead (--normalisieren)
   int code = 0;
   std::string text;      // empty for a host code: the module's text for it
   std::string ergebnis;  // a conversion's result
   std::string hinweis;   // what else the user should know
+
+  const std::string& geprueft() const { return normalisiert ? *normalisiert : wert; }
 };
 
 // One line per value: "WERT[ (NORMALISIERT)]: CODE TEXT[ Hinweis: ...]", a successful
@@ -32,11 +35,17 @@ class Pruefausgabe {
   int melde(Pruefung pruefung);
   // A value whose check ended in an exception: kUngueltig.
   int meldeAusnahme(const std::string& wert, const std::string& text);
+  // With --normalisieren: fuerJedenWert fills Pruefung::normalisiert.
+  void normalisiereWerte(bool ja) { normalisieren_ = ja; }
+  // Runs pruefe over each value (or stdin line, see dvhost::fuerJedenWert) with a Pruefung
+  // holding the value, prints the outcome or the exception, returns the highest status.
+  int fuerJedenWert(const Argumente& werte, const std::function<void(Pruefung&)>& pruefe);
 
  private:
   Sitzung& sitzung_;
   bool json_;
   std::string typ_;
+  bool normalisieren_ = false;
   std::unique_ptr<vesk::plugin2::iface::IFehlertextService> texte_;
 };
 

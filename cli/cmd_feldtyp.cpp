@@ -4,7 +4,6 @@
 // the tax office and tax number libraries into dvhost and runs the same dispatcher the
 // service operations use. The tax number definitions come from a service object built
 // here from those libraries, not from the loaded module.
-#include <exception>
 #include <memory>
 
 #include "cli/Befehl.h"
@@ -76,20 +75,13 @@ int feldtyp(Sitzung& sitzung, const Aufruf& aufruf) {
   const bool mitDefinitionen = !aufruf.hat("--ohne-definitionen");
   auto modul = sitzung.modul().finanzamtsdatenService(sitzung.logger());
   Pruefausgabe ausgabe(sitzung, aufruf.hat("--json"), typ);
+  ausgabe.normalisiereWerte(normalisieren);
   const Argumente werte(aufruf.werte.begin() + 1, aufruf.werte.end());
-  return fuerJedenWert(werte, [&](const std::string& wert) {
-    try {
-      Pruefung p;
-      p.wert = wert;
-      if (normalisieren) p.normalisiert = normalisiere(wert);
-      p.code = vesk::divideVira::pruefeFeldtyp(typ, normalisieren ? p.normalisiert : wert,
-                                               mitDefinitionen ? &definitionen : nullptr, &p.text);
-      p.text = mitFeldname(p.text, feld);
-      if (p.code != 0 && typ == "Steuernummer") p.hinweis = steuernummerHinweis(*modul, wert);
-      return ausgabe.melde(p);
-    } catch (const std::exception& e) {
-      return ausgabe.meldeAusnahme(wert, e.what());
-    }
+  return ausgabe.fuerJedenWert(werte, [&](Pruefung& p) {
+    p.code = vesk::divideVira::pruefeFeldtyp(typ, p.geprueft(),
+                                             mitDefinitionen ? &definitionen : nullptr, &p.text);
+    p.text = mitFeldname(p.text, feld);
+    if (p.code != 0 && typ == "Steuernummer") p.hinweis = steuernummerHinweis(*modul, p.wert);
   });
 }
 

@@ -1,6 +1,4 @@
 // dvhost pruefe: checks tax numbers, IBANs, BICs and identification numbers.
-#include <exception>
-
 #include "cli/Befehl.h"
 #include "cli/Pruefausgabe.h"
 #include "cli/Verzeichnishinweis.h"
@@ -35,18 +33,11 @@ int pruefe(Sitzung& sitzung, const Aufruf& aufruf) {
   }
   auto dienst = sitzung.modul().finanzamtsdatenService(sitzung.logger());
   Pruefausgabe ausgabe(sitzung, aufruf.hat("--json"));
+  ausgabe.normalisiereWerte(normalisieren);
   const Argumente werte(aufruf.werte.begin() + 1, aufruf.werte.end());
-  return fuerJedenWert(werte, [&](const std::string& wert) {
-    try {
-      Pruefung p;
-      p.wert = wert;
-      if (normalisieren) p.normalisiert = normalisiere(wert);
-      p.code = pruefung(*dienst, normalisieren ? p.normalisiert : wert, testnummern);
-      if (p.code != 0 && art == "steuernummer") p.hinweis = steuernummerHinweis(*dienst, wert);
-      return ausgabe.melde(p);
-    } catch (const std::exception& e) {
-      return ausgabe.meldeAusnahme(wert, e.what());
-    }
+  return ausgabe.fuerJedenWert(werte, [&](Pruefung& p) {
+    p.code = pruefung(*dienst, p.geprueft(), testnummern);
+    if (p.code != 0 && art == "steuernummer") p.hinweis = steuernummerHinweis(*dienst, p.wert);
   });
 }
 

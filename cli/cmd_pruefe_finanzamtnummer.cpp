@@ -9,12 +9,9 @@ namespace {
 int pruefe(Sitzung& sitzung, const Aufruf& aufruf) {
   auto dienst = sitzung.modul().finanzamtsdatenService(sitzung.logger());
   Pruefausgabe ausgabe(sitzung, aufruf.hat("--json"));
-  return fuerJedenWert(aufruf.werte, [&](const std::string& wert) {
-    Pruefung p;
-    p.wert = wert;
-    p.code = dienst->pruefeFinanzamtNummer(wert);
-    if (p.code != 0) p.hinweis = finanzamtHinweis(*dienst, wert);
-    return ausgabe.melde(p);
+  return ausgabe.fuerJedenWert(aufruf.werte, [&](Pruefung& p) {
+    p.code = dienst->pruefeFinanzamtNummer(p.wert);
+    if (p.code != 0) p.hinweis = finanzamtHinweis(*dienst, p.wert);
   });
 }
 

@@ -1,6 +1,4 @@
 // dvhost steuernummer: converts tax numbers between Land notation and 13 digits.
-#include <exception>
-
 #include "cli/Befehl.h"
 #include "cli/Pruefausgabe.h"
 
@@ -15,16 +13,9 @@ int steuernummer(Sitzung& sitzung, const Aufruf& aufruf) {
   }
   auto dienst = sitzung.modul().finanzamtsdatenService(sitzung.logger());
   Pruefausgabe ausgabe(sitzung, aufruf.hat("--json"));
-  return fuerJedenWert(aufruf.werte, [&](const std::string& wert) {
-    try {
-      Pruefung p;
-      p.wert = wert;
-      p.code = format ? dienst->formatiereSteuernummer(wert, p.ergebnis)
-                      : dienst->erzeugeSteuernummer(wert, land, finanzamt, p.ergebnis);
-      return ausgabe.melde(p);
-    } catch (const std::exception& e) {
-      return ausgabe.meldeAusnahme(wert, e.what());
-    }
+  return ausgabe.fuerJedenWert(aufruf.werte, [&](Pruefung& p) {
+    p.code = format ? dienst->formatiereSteuernummer(p.wert, p.ergebnis)
+                    : dienst->erzeugeSteuernummer(p.wert, land, finanzamt, p.ergebnis);
   });
 }
 

@@ -124,7 +124,7 @@ int fuehreAus(int argc, char** argv) {
     }
     const Befehl* befehl = finde(vonTerminal(argumente[0]));
     if (befehl == nullptr || argumente.size() > 1) {
-      return benutzungsfehler("help erwartet einen Befehl (dvhost --help)");
+      return benutzungsfehler("help erwartet einen der Befehle (dvhost --help)");
     }
     hilfe(*befehl);
     return kAllesGueltig;
