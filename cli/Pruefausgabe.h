@@ -56,8 +56,8 @@ int meldeTexte(Sitzung& sitzung, bool json, const Argumente& werte,
 // One found text: "WERT: TEXT" or {"wert": ..., "text": ...}.
 void meldeText(Sitzung& sitzung, bool json, const std::string& wert, const std::string& text);
 
-// Removes blanks (also the no-break space) and turns letters to upper case, as IBAN, BIC and
-// VAT numbers are written when typed.
+// Removes blanks (also the no-break space) and turns letters to upper case, so that IBAN, BIC
+// and VAT numbers as people type them ("de89 3704 ...") can be checked.
 std::string normalisiere(const std::string& latin9);
 
 }  // namespace dvhost
