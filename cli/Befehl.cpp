@@ -1,10 +1,13 @@
 #include "cli/Befehl.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
+#include "cli/Ausgabe.h"
 #include "cli/Zeichensatz.h"
 
 namespace dvhost {
@@ -29,10 +32,17 @@ Sitzung::Sitzung(const std::string& modulPfad)
 
 vesk::plugin2::iface::IPluginLogger* Sitzung::logger() { return logger_.get(); }
 
-void Sitzung::zeile(const std::string& latin9) const { std::cout << zuTerminal(latin9) << '\n'; }
+void Sitzung::zeile(const std::string& latin9) const { schreibe(zuTerminal(latin9) + '\n'); }
+
+void Sitzung::jsonZeile(const std::string& utf8) const { schreibe(utf8 + '\n'); }
 
 void Sitzung::fehler(const std::string& latin9) const {
   std::cerr << "dvhost: " << zuTerminal(latin9) << '\n';
+}
+
+std::string Aufruf::wert(const std::string& option) const {
+  auto gefunden = optionen.find(option);
+  return gefunden == optionen.end() ? std::string() : gefunden->second;
 }
 
 std::vector<Befehl>& befehle() {
@@ -45,20 +55,78 @@ std::vector<DemoSchritt>& demoSchritte() {
   return liste;
 }
 
-int falscheBenutzung(const Sitzung& sitzung, const std::string& befehl, const std::string& text) {
-  sitzung.fehler(text + " (dvhost " + befehl + " --help)");
-  return 2;
+Aufruf zerlege(const Befehl& befehl, const Argumente& argumente) {
+  Aufruf aufruf;
+  bool nurWerte = false;
+  for (std::size_t i = 0; i < argumente.size(); ++i) {
+    const std::string& argument = argumente[i];
+    if (!nurWerte && argument == "--") {
+      nurWerte = true;
+      continue;
+    }
+    if (nurWerte || argument.rfind("--", 0) != 0) {
+      aufruf.werte.push_back(vonTerminal(argument));
+      aufruf.roh.push_back(argument);
+      continue;
+    }
+    const std::size_t gleich = argument.find('=');
+    const std::string name = argument.substr(0, gleich);
+    const auto& bekannt = befehl.optionen;
+    const std::string anzeige = vonTerminal(name);
+    if (std::find(bekannt.begin(), bekannt.end(), name) != bekannt.end()) {
+      if (gleich != std::string::npos) throw Benutzungsfehler(anzeige + " nimmt keinen Wert");
+      aufruf.optionen[name].clear();
+    } else if (std::find(bekannt.begin(), bekannt.end(), name + "=") != bekannt.end()) {
+      std::string wert;
+      if (gleich != std::string::npos) {
+        wert = argument.substr(gleich + 1);
+      } else if (i + 1 < argumente.size()) {
+        wert = argumente[++i];
+      }
+      if (wert.empty()) throw Benutzungsfehler(anzeige + " braucht einen Wert");
+      aufruf.optionen[name] = vonTerminal(wert);
+    } else {
+      throw Benutzungsfehler("unbekannte Option " + anzeige);
+    }
+  }
+  return aufruf;
 }
 
-Argumente werteOderEingabe(const Argumente& werte) {
-  if (!werte.empty()) return werte;
-  Argumente gelesen;
-  std::string zeile;
-  while (std::getline(std::cin, zeile)) {
-    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
-    if (!zeile.empty()) gelesen.push_back(vonTerminal(zeile));
+void zeigeAufruf(Sitzung& sitzung, const Befehl& befehl, const Argumente& argumente) {
+  std::string zeile = "$ dvhost " + befehl.name;
+  for (const auto& a : argumente) {
+    zeile += a.find(' ') == std::string::npos ? " " + a : " '" + a + "'";
   }
-  return gelesen;
+  sitzung.zeile(zeile);
+  befehl.ausfuehren(sitzung, zerlege(befehl, argumente));
+}
+
+int fuerJedenWert(const Argumente& werte, const std::function<int(const std::string&)>& pruefe) {
+  int status = kAllesGueltig;
+  if (!werte.empty()) {
+    for (const auto& wert : werte) status = std::max(status, pruefe(wert));
+    return status;
+  }
+  char* puffer = nullptr;
+  std::size_t groesse = 0;
+  bool ersteZeile = true;
+  ssize_t laenge;
+  while ((errno = 0, laenge = ::getline(&puffer, &groesse, stdin)) >= 0) {
+    std::string zeile(puffer, static_cast<std::size_t>(laenge));
+    if (!zeile.empty() && zeile.back() == '\n') zeile.pop_back();
+    if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+    // Spreadsheet exports start with a UTF-8 byte-order mark.
+    if (ersteZeile && zeile.compare(0, 3, "\xEF\xBB\xBF") == 0) zeile.erase(0, 3);
+    ersteZeile = false;
+    status = std::max(status, pruefe(vonTerminal(zeile)));
+  }
+  const int fehlernummer = errno;
+  std::free(puffer);
+  if (std::ferror(stdin)) {
+    meldeSystemfehler("Standardeingabe", fehlernummer);
+    status = kEinAusgabe;
+  }
+  return status;
 }
 
 bool alsZahl(const std::string& text, int& zahl) {
@@ -69,24 +137,6 @@ bool alsZahl(const std::string& text, int& zahl) {
   if (errno != 0 || *ende != '\0' || wert < INT_MIN || wert > INT_MAX) return false;
   zahl = static_cast<int>(wert);
   return true;
-}
-
-std::string jsonText(const std::string& latin9) {
-  std::string ergebnis = "\"";
-  for (unsigned char c : latin9) {
-    if (c == '"' || c == '\\') {
-      ergebnis += '\\';
-      ergebnis += static_cast<char>(c);
-    } else if (c < 0x20) {
-      char puffer[8];
-      std::snprintf(puffer, sizeof puffer, "\\u%04x", c);
-      ergebnis += puffer;
-    } else {
-      ergebnis += static_cast<char>(c);
-    }
-  }
-  ergebnis += '"';
-  return ergebnis;
 }
 
 }  // namespace dvhost

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <functional>
-#include <iosfwd>
+#include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,20 @@
 
 namespace dvhost {
 
-// What every subcommand gets: the loaded, initialised module and the streams.
-// Output written through aus() is converted to the terminal's charset.
+// Exit statuses, the same for every command; where several apply, the highest wins.
+enum Status : int {
+  kAllesGueltig = 0,
+  kUngueltig = 1,   // at least one value or document was invalid
+  kBenutzung = 2,   // unknown command or option, missing argument
+  kEinAusgabe = 3,  // input or output failed (files, streams, loading the module)
+};
+
+// A usage error, caught in main: message, hint to the command's help, status 2.
+class Benutzungsfehler : public std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// What every subcommand gets: the loaded, initialised module and the output channels.
 class Sitzung {
  public:
   explicit Sitzung(const std::string& modulPfad);
@@ -19,6 +32,8 @@ class Sitzung {
   vesk::plugin2::iface::IPluginLogger* logger();
   // Prints ISO-8859-15 text (plus a line break) in the terminal's charset.
   void zeile(const std::string& latin9) const;
+  // Prints a line of UTF-8 JSON as it is.
+  void jsonZeile(const std::string& utf8) const;
   void fehler(const std::string& latin9) const;
 
  private:
@@ -26,13 +41,27 @@ class Sitzung {
   std::unique_ptr<vesk::plugin2::iface::IPluginLogger> logger_;
 };
 
-using Argumente = std::vector<std::string>;  // already converted to ISO-8859-15
+using Argumente = std::vector<std::string>;
+
+// A command's arguments split into options and values.
+struct Aufruf {
+  Aufruf() = default;
+  explicit Aufruf(Argumente w) : werte(w), roh(std::move(w)) {}
+  bool hat(const std::string& option) const { return optionen.count(option) != 0; }
+  // The value of an option that takes one; empty when the option was not given.
+  std::string wert(const std::string& option) const;
+
+  Argumente werte;                              // values in ISO-8859-15
+  Argumente roh;                                // the same values as given (file names)
+  std::map<std::string, std::string> optionen;  // given option -> its value ("" for a switch)
+};
 
 struct Befehl {
   std::string name;
-  std::string kurzhilfe;  // one line for the overview
-  std::string hilfe;      // usage and details for NAME --help
-  std::function<int(Sitzung&, const Argumente&)> ausfuehren;
+  std::string kurzhilfe;              // one line for the overview
+  std::string hilfe;                  // usage and details for help NAME
+  std::vector<std::string> optionen;  // "--json" is a switch, "--feld=" takes a value
+  std::function<int(Sitzung&, const Aufruf&)> ausfuehren;
 };
 
 struct DemoSchritt {
@@ -51,16 +80,19 @@ struct DemoRegistrierung {
   explicit DemoRegistrierung(DemoSchritt schritt) { demoSchritte().push_back(std::move(schritt)); }
 };
 
-// Exit status for a bad argument; prints the message and the usage hint.
-int falscheBenutzung(const Sitzung& sitzung, const std::string& befehl, const std::string& text);
+// Splits arguments as given on the command line ("--" ends the options, "--name=value" and
+// "--name value" both work); throws Benutzungsfehler for an unknown option or missing value.
+Aufruf zerlege(const Befehl& befehl, const Argumente& argumente);
 
-// The values given as arguments, or, when there are none, one per line from stdin.
-Argumente werteOderEingabe(const Argumente& werte);
+// For the demo: prints the command line, then runs the command.
+void zeigeAufruf(Sitzung& sitzung, const Befehl& befehl, const Argumente& argumente);
+
+// Calls pruefe for each value, or, when there are none, for each line of standard input:
+// blank lines included, a byte-order mark and CR LF line ends dropped. Returns the highest
+// status pruefe returned, or kEinAusgabe when standard input could not be read.
+int fuerJedenWert(const Argumente& werte, const std::function<int(const std::string&)>& pruefe);
 
 // Parses a whole decimal int; false for anything else (blanks, overflow, suffix).
 bool alsZahl(const std::string& text, int& zahl);
-
-// A JSON string literal of ISO-8859-15 text (converted to UTF-8).
-std::string jsonText(const std::string& latin9);
 
 }  // namespace dvhost

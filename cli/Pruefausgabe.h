@@ -1,50 +1,63 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cli/Befehl.h"
 
 namespace dvhost {
 
-// One line per checked or converted value: "WERT: CODE TEXT" (a conversion that
-// succeeded: "WERT -> ERGEBNIS"), or with --json one object
-// {"wert": ..., "code": ..., "text": ...[, "ergebnis": ...]}. Texts come from the
-// module's error text service.
+// The outcome of checking or converting one value.
+struct Pruefung {
+  std::string wert;                         // as given
+  std::optional<std::string> normalisiert;  // the value checked instead (--normalisieren)
+  int code = 0;
+  std::string text;      // empty for a host code: the module's text for it
+  std::string ergebnis;  // a conversion's result
+  std::string hinweis;   // what else the user should know
+
+  const std::string& geprueft() const { return normalisiert ? *normalisiert : wert; }
+};
+
+// One line per value: "WERT[ (NORMALISIERT)]: CODE TEXT[ Hinweis: ...]", a successful
+// conversion "WERT -> ERGEBNIS"; with --json one object with the fields wert, normalisiert,
+// code, text, ergebnis, hinweis (those that apply), led by typ when the command names one.
 class Pruefausgabe {
  public:
-  Pruefausgabe(Sitzung& sitzung, bool json)
-      : sitzung_(sitzung), json_(json), texte_(sitzung.modul().fehlertextService()) {}
+  // Outcomes as host result codes, explained by the module's error texts.
+  Pruefausgabe(Sitzung& sitzung, bool json);
+  // Outcomes of the field type typ, whose texts the caller gives.
+  Pruefausgabe(Sitzung& sitzung, bool json, std::string typ);
 
-  // Prints the outcome and tells whether it was a success.
-  bool melde(const std::string& wert, int code, const std::string* ergebnis = nullptr) {
-    const std::string text = texte_->getFehlertext(code);
-    if (json_) {
-      std::string zeile = "{\"wert\": " + jsonText(wert) + ", \"code\": " + std::to_string(code) +
-                          ", \"text\": " + jsonText(text);
-      if (ergebnis != nullptr) zeile += ", \"ergebnis\": " + jsonText(*ergebnis);
-      sitzung_.zeile(zeile + "}");
-    } else if (code == 0 && ergebnis != nullptr) {
-      sitzung_.zeile(wert + " -> " + *ergebnis);
-    } else {
-      sitzung_.zeile(wert + ": " + std::to_string(code) + " " + text);
-    }
-    return code == 0;
-  }
-
-  // A value whose check ended in an exception of the module.
-  void meldeAusnahme(const std::string& wert, const std::string& meldung) {
-    if (json_) {
-      sitzung_.zeile("{\"wert\": " + jsonText(wert) + ", \"fehler\": " + jsonText(meldung) + "}");
-    } else {
-      sitzung_.zeile(wert + ": Fehler: " + meldung);
-    }
-  }
+  // Prints the outcome; kAllesGueltig for code 0, kUngueltig otherwise.
+  int melde(Pruefung pruefung);
+  // A value whose check ended in an exception: kUngueltig.
+  int meldeAusnahme(const std::string& wert, const std::string& text);
+  // With --normalisieren: fuerJedenWert fills Pruefung::normalisiert.
+  void normalisiereWerte(bool ja) { normalisieren_ = ja; }
+  // Runs pruefe over each value (or stdin line, see dvhost::fuerJedenWert) with a Pruefung
+  // holding the value, prints the outcome or the exception, returns the highest status.
+  int fuerJedenWert(const Argumente& werte, const std::function<void(Pruefung&)>& pruefe);
 
  private:
   Sitzung& sitzung_;
   bool json_;
+  std::string typ_;
+  bool normalisieren_ = false;
   std::unique_ptr<vesk::plugin2::iface::IFehlertextService> texte_;
 };
+
+// For text and plausi: per number "WERT: TEXT" (JSON: wert, text), or "WERT: Fehler: ..."
+// (JSON: wert, fehler) for what is no number or has no text. Returns the highest status.
+int meldeTexte(Sitzung& sitzung, bool json, const Argumente& werte,
+               const std::function<std::string(int)>& textZu);
+// One found text: "WERT: TEXT" or {"wert": ..., "text": ...}.
+void meldeText(Sitzung& sitzung, bool json, const std::string& wert, const std::string& text);
+
+// Removes blanks (also the no-break space) and turns letters to upper case, so that IBAN, BIC
+// and VAT numbers as people type them ("de89 3704 ...") can be checked.
+std::string normalisiere(const std::string& latin9);
 
 }  // namespace dvhost

@@ -4,10 +4,11 @@
 // the tax office and tax number libraries into dvhost and runs the same dispatcher the
 // service operations use. The tax number definitions come from a service object built
 // here from those libraries, not from the loaded module.
-#include <exception>
 #include <memory>
 
 #include "cli/Befehl.h"
+#include "cli/Pruefausgabe.h"
+#include "cli/Verzeichnishinweis.h"
 #include "rules/Feldtypen.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
@@ -26,87 +27,74 @@ std::string typenliste() {
   return liste;
 }
 
-void melde(Sitzung& sitzung, bool json, const std::string& typ, const std::string& wert, int code,
-           const std::string& meldung) {
-  if (json) {
-    sitzung.zeile("{\"typ\": " + jsonText(typ) + ", \"wert\": " + jsonText(wert) + ", \"code\": " +
-                  std::to_string(code) + ", \"meldung\": " + jsonText(meldung) + "}");
-  } else {
-    sitzung.zeile(wert + ": " + std::to_string(code) + (meldung.empty() ? "" : " " + meldung));
-  }
-}
-
-void meldeAusnahme(Sitzung& sitzung, bool json, const std::string& typ, const std::string& wert,
-                   const std::string& text) {
-  if (json) {
-    sitzung.zeile("{\"typ\": " + jsonText(typ) + ", \"wert\": " + jsonText(wert) +
-                  ", \"fehler\": " + jsonText(text) + "}");
-  } else {
-    sitzung.zeile(wert + ": Fehler: " + text);
-  }
-}
-
-int feldtyp(Sitzung& sitzung, const Argumente& argumente) {
-  bool json = false;
-  bool mitDefinitionen = true;
-  Argumente rest;
-  for (const auto& argument : argumente) {
-    if (argument == "--json") {
-      json = true;
-    } else if (argument == "--ohne-definitionen") {
-      mitDefinitionen = false;
-    } else if (argument.rfind("--", 0) == 0) {
-      return falscheBenutzung(sitzung, "feldtyp", "unbekannte Option " + argument);
-    } else {
-      rest.push_back(argument);
+// The rules library's messages name the field as '$NAME$' ('$%1$' before it is filled in);
+// the user sees the field name instead.
+std::string mitFeldname(std::string meldung, const std::string& feld) {
+  std::size_t anfang = 0;
+  while ((anfang = meldung.find('$', anfang)) != std::string::npos) {
+    const std::size_t ende = meldung.find('$', anfang + 1);
+    if (ende == std::string::npos) break;
+    if (meldung.find(' ', anfang) < ende) {
+      anfang = ende;
+      continue;
     }
+    meldung.replace(anfang, ende + 1 - anfang, feld);
+    anfang += feld.size();
   }
-  if (rest.empty()) return falscheBenutzung(sitzung, "feldtyp", "Feldtyp fehlt");
-  const std::string typ = rest.front();
+  return meldung;
+}
+
+int feldtyp(Sitzung& sitzung, const Aufruf& aufruf) {
+  if (aufruf.werte.empty()) throw Benutzungsfehler("Feldtyp fehlt");
+  const std::string typ = aufruf.werte.front();
   if (!istTyp(typ)) {
-    return falscheBenutzung(sitzung, "feldtyp",
-                            "unbekannter Feldtyp " + typ + " (bekannt: " + typenliste() + ")");
+    throw Benutzungsfehler("unbekannter Feldtyp " + typ + " (bekannt: " + typenliste() + ")");
   }
+  const bool normalisieren = aufruf.hat("--normalisieren");
+  if (normalisieren && typ != "IBAN" && typ != "BIC" && typ != "UStIdNr") {
+    throw Benutzungsfehler("--normalisieren gilt nur für IBAN, BIC und UStIdNr");
+  }
+  const std::string feld = aufruf.hat("--feld") ? aufruf.wert("--feld") : typ;
   std::unique_ptr<vesk::divideVira::FinanzamtsdatenService> dienst(
       vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
   vesk::wex2::DefdatenSteuernummerImpl definitionen(dienst.get());
-  int status = 0;
-  for (const auto& wert : werteOderEingabe(Argumente(rest.begin() + 1, rest.end()))) {
-    try {
-      std::string meldung;
-      const int code = vesk::divideVira::pruefeFeldtyp(
-          typ, wert, mitDefinitionen ? &definitionen : nullptr, &meldung);
-      melde(sitzung, json, typ, wert, code, meldung);
-      if (code != 0) status = 1;
-    } catch (const std::exception& e) {
-      meldeAusnahme(sitzung, json, typ, wert, e.what());
-      status = 1;
-    }
-  }
-  return status;
+  const bool mitDefinitionen = !aufruf.hat("--ohne-definitionen");
+  auto modul = sitzung.modul().finanzamtsdatenService(sitzung.logger());
+  Pruefausgabe ausgabe(sitzung, aufruf.hat("--json"), typ);
+  ausgabe.normalisiereWerte(normalisieren);
+  const Argumente werte(aufruf.werte.begin() + 1, aufruf.werte.end());
+  return ausgabe.fuerJedenWert(werte, [&](Pruefung& p) {
+    p.code = vesk::divideVira::pruefeFeldtyp(typ, p.geprueft(),
+                                             mitDefinitionen ? &definitionen : nullptr, &p.text);
+    p.text = mitFeldname(p.text, feld);
+    if (p.code != 0 && typ == "Steuernummer") p.hinweis = steuernummerHinweis(*modul, p.wert);
+  });
 }
 
-const BefehlRegistrierung registrierung(
-    {"feldtyp", "Werte eines vordefinierten Feldtyps prüfen",
-     "Aufruf: dvhost feldtyp [--json] [--ohne-definitionen] TYP [WERT...]\n"
-     "Prüft jeden Wert (ohne Werte: einen je Zeile der Standardeingabe) als Feldtyp TYP "
-     "der Regelbibliothek und gibt den Code des Prüfers mit der Meldung der "
-     "Fehlernachschlagung aus (Code 0: gültig; bei Test-Identifikationsnummern mit "
-     "Hinweis). Typen: Steuernummer, Bundessteuernummer, Bundesfinanzamtsnummer, "
-     "Laenderkuerzel, IDNr, UStIdNr, IBAN, BIC, EMail, DATUM_MMJJ, DATUM_TTMMJJ.\n"
-     "Die Prüfung läuft nicht über das geladene Modul (es exportiert keine "
-     "Feldtypprüfung), sondern über die in dvhost gebundenen Bibliotheken des Moduls; die "
-     "Steuernummerndefinitionen kommen aus denselben Tabellen. --ohne-definitionen prüft "
-     "ohne sie (Laenderkuerzel nimmt dann jeden Wert an). --json gibt je Wert ein "
-     "JSON-Objekt aus.\n"
-     "Exit-Status 0, wenn alle Werte gültig sind, sonst 1.",
-     feldtyp});
+const Befehl befehl{
+    "feldtyp",
+    "Werte eines vordefinierten Feldtyps prüfen",
+    "Aufruf: dvhost feldtyp TYP [OPTIONEN] [WERT...]\n"
+    "Prüft jeden Wert (ohne Werte: einen je Zeile der Standardeingabe) als Feldtyp TYP "
+    "der Regelbibliothek und gibt den Code des Prüfers mit der Meldung der "
+    "Fehlernachschlagung aus (Code 0: gültig; bei Test-Identifikationsnummern mit "
+    "Hinweis). Typen: Steuernummer, Bundessteuernummer, Bundesfinanzamtsnummer, "
+    "Laenderkuerzel, IDNr, UStIdNr, IBAN, BIC, EMail, DATUM_MMJJ, DATUM_TTMMJJ.\n"
+    "Die Prüfung läuft nicht über das geladene Modul (es exportiert keine "
+    "Feldtypprüfung), sondern über die in dvhost gebundenen Bibliotheken des Moduls; die "
+    "Steuernummerndefinitionen kommen aus denselben Tabellen.\n"
+    "  --feld NAME          Feldname in den Meldungen (Standard: der Feldtyp)\n"
+    "  --normalisieren      Leerzeichen entfernen und Buchstaben groß schreiben, bevor geprüft "
+    "wird (IBAN, BIC, UStIdNr); der geprüfte Wert steht in Klammern neben dem Original\n"
+    "  --ohne-definitionen  ohne die Steuernummerndefinitionen prüfen (Laenderkuerzel nimmt "
+    "dann jeden Wert an)\n"
+    "  --json               je Wert ein JSON-Objekt (UTF-8)",
+    {"--json", "--ohne-definitionen", "--normalisieren", "--feld="},
+    feldtyp};
+const BefehlRegistrierung registrierung(befehl);
 
 void zeige(Sitzung& sitzung, const Argumente& argumente) {
-  std::string zeile = "$ dvhost feldtyp";
-  for (const auto& a : argumente) zeile += " " + a;
-  sitzung.zeile(zeile);
-  feldtyp(sitzung, argumente);
+  zeigeAufruf(sitzung, befehl, argumente);
 }
 
 const DemoRegistrierung demoUStIdNr({57, "Umsatzsteuer-Identifikationsnummern prüfen",

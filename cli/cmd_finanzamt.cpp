@@ -1,9 +1,11 @@
 // dvhost finanzamt: the record of one tax office.
-#include <iostream>
 #include <utility>
 #include <vector>
 
+#include "cli/Ausgabe.h"
 #include "cli/Befehl.h"
+#include "cli/Json.h"
+#include "cli/Pruefausgabe.h"
 
 namespace dvhost {
 namespace {
@@ -69,54 +71,49 @@ std::string alsXmlText(const std::string& text) {
   return ergebnis;
 }
 
-int finanzamt(Sitzung& sitzung, const Argumente& argumente) {
-  bool alsXml = false, ohneTest = false;
-  std::vector<std::string> nummern;
-  for (const auto& argument : argumente) {
-    if (argument == "--xml") {
-      alsXml = true;
-    } else if (argument == "--ohne-test") {
-      ohneTest = true;
-    } else {
-      nummern.push_back(argument);
-    }
-  }
-  if (nummern.size() != 1) {
-    return falscheBenutzung(sitzung, "finanzamt", "genau eine Finanzamtsnummer erwartet");
-  }
+int finanzamt(Sitzung& sitzung, const Aufruf& aufruf) {
+  if (aufruf.werte.size() != 1) throw Benutzungsfehler("genau eine Finanzamtsnummer erwartet");
+  const bool json = aufruf.hat("--json");
+  if (json && aufruf.hat("--xml")) throw Benutzungsfehler("--xml und --json schließen sich aus");
   Datensatz daten;
-  const int code = sitzung.modul()
-                       .finanzamtsdatenService(sitzung.logger())
-                       ->holeFinanzamtsdaten(nummern[0], daten, ohneTest);
-  if (code != 0) {
-    sitzung.fehler(std::to_string(code) + ": " +
-                   sitzung.modul().fehlertextService()->getFehlertext(code));
-    return 1;
-  }
-  if (alsXml) {
-    std::cout << "<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?>\r\n<Finanzamt>\r\n";
+  Pruefung p;
+  p.wert = aufruf.werte[0];
+  p.code = sitzung.modul()
+               .finanzamtsdatenService(sitzung.logger())
+               ->holeFinanzamtsdaten(p.wert, daten, aufruf.hat("--ohne-test"));
+  if (p.code != 0) return Pruefausgabe(sitzung, json).melde(p);
+  if (json) {
+    JsonObjekt objekt;
+    for (const auto& [name, wert] : daten.felder) objekt.text(name, wert);
+    sitzung.jsonZeile(objekt.str());
+  } else if (aufruf.hat("--xml")) {
+    std::string xml = "<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?>\r\n<Finanzamt>\r\n";
     for (const auto& [name, wert] : daten.felder) {
-      std::cout << "\t<" << name << ">" << alsXmlText(wert) << "</" << name << ">\r\n";
+      xml += "\t<" + name + ">" + alsXmlText(wert) + "</" + name + ">\r\n";
     }
-    std::cout << "</Finanzamt>\r\n";
-    return 0;
+    schreibe(xml + "</Finanzamt>\r\n");
+  } else {
+    for (const auto& [name, wert] : daten.felder) {
+      if (!wert.empty()) sitzung.zeile(name + std::string(18 - name.size(), ' ') + wert);
+    }
   }
-  for (const auto& [name, wert] : daten.felder) {
-    if (!wert.empty()) sitzung.zeile(name + std::string(18 - name.size(), ' ') + wert);
-  }
-  return 0;
+  return kAllesGueltig;
 }
 
-const BefehlRegistrierung registrierung(
-    {"finanzamt", "Daten eines Finanzamts",
-     "Aufruf: dvhost finanzamt BUFANUMMER [--xml] [--ohne-test]\n"
-     "Zeigt Anschrift, Bankverbindungen, Öffnungszeiten und Bemerkungen eines Finanzamts als "
-     "beschriftete Felder (leere Felder werden ausgelassen); --xml gibt alle gesetzten Felder "
-     "in der Reihenfolge des Moduls als XML (ISO-8859-15) aus. Ein Testfinanzamt hat nur einen "
-     "Namen; --ohne-test weist es ab. Exit-Status 1, wenn es keine Daten gibt.",
-     finanzamt});
+const Befehl befehl{
+    "finanzamt",
+    "Daten eines Finanzamts",
+    "Aufruf: dvhost finanzamt BUFANUMMER [--ohne-test] [--xml|--json]\n"
+    "Zeigt Anschrift, Bankverbindungen, Öffnungszeiten und Bemerkungen eines Finanzamts als "
+    "beschriftete Felder (leere Felder werden ausgelassen); --xml gibt alle gesetzten Felder "
+    "in der Reihenfolge des Moduls als XML (ISO-8859-15) aus, --json als ein JSON-Objekt "
+    "(UTF-8). Ein Testfinanzamt hat nur einen Namen; --ohne-test weist es ab. Eine Nummer "
+    "ohne Daten ist ungültig (Exit-Status 1).",
+    {"--xml", "--json", "--ohne-test"},
+    finanzamt};
+const BefehlRegistrierung registrierung(befehl);
 const DemoRegistrierung demo({42, "Daten des Finanzamts 1010",
-                              [](Sitzung& s) { finanzamt(s, {"1010"}); }});
+                              [](Sitzung& s) { finanzamt(s, Aufruf({"1010"})); }});
 
 }  // namespace
 }  // namespace dvhost

@@ -1,9 +1,11 @@
 // dvhost laender, finanzaemter, testfinanzaemter: the directory's selection lists.
-#include <iostream>
 #include <utility>
 #include <vector>
 
+#include "cli/Ausgabe.h"
 #include "cli/Befehl.h"
+#include "cli/Json.h"
+#include "cli/Pruefausgabe.h"
 
 namespace dvhost {
 namespace {
@@ -58,101 +60,93 @@ Eintraege liesListe(const std::string& xml, const std::string& nummerElement) {
   return eintraege;
 }
 
-// Splits off a leading or trailing --xml.
-bool nimmXmlSchalter(Argumente& argumente) {
-  for (auto it = argumente.begin(); it != argumente.end(); ++it) {
-    if (*it == "--xml") {
-      argumente.erase(it);
-      return true;
-    }
+// The list as the module's XML document, as lines "NUMMER  NAME", or as JSON objects; a
+// failure code is reported for the value that was asked for.
+int zeigeListe(Sitzung& sitzung, const Aufruf& aufruf, const std::string& wert, int code,
+               const std::string& xml, const std::string& nummerElement) {
+  const bool json = aufruf.hat("--json");
+  if (json && aufruf.hat("--xml")) throw Benutzungsfehler("--xml und --json schließen sich aus");
+  if (code != 0) {
+    Pruefung p;
+    p.wert = wert;
+    p.code = code;
+    return Pruefausgabe(sitzung, json).melde(p);
   }
-  return false;
-}
-
-int zeigeListe(Sitzung& sitzung, const std::string& xml, bool alsXml,
-               const std::string& nummerElement) {
-  if (alsXml) {
-    std::cout << xml << "\r\n";  // the document's own ISO-8859-15 bytes
-    return 0;
+  if (aufruf.hat("--xml")) {
+    schreibe(xml + "\r\n");  // the document's own ISO-8859-15 bytes
+    return kAllesGueltig;
   }
   for (const auto& [nummer, name] : liesListe(xml, nummerElement)) {
-    sitzung.zeile(nummer + "  " + name);
+    if (json) {
+      sitzung.jsonZeile(JsonObjekt().text("nummer", nummer).text("name", name).str());
+    } else {
+      sitzung.zeile(nummer + "  " + name);
+    }
   }
-  return 0;
+  return kAllesGueltig;
 }
 
-int fehlerCode(Sitzung& sitzung, int code) {
-  sitzung.fehler(std::to_string(code) + ": " +
-                 sitzung.modul().fehlertextService()->getFehlertext(code));
-  return 1;
-}
-
-int laender(Sitzung& sitzung, const Argumente& eingabe) {
-  Argumente argumente = eingabe;
-  const bool alsXml = nimmXmlSchalter(argumente);
-  bool alle = false;
-  if (!argumente.empty() && argumente.front() == "--alle") {
-    alle = true;
-    argumente.erase(argumente.begin());
-  }
-  if (!argumente.empty())
-    return falscheBenutzung(sitzung, "laender", "unerwartet: " + argumente[0]);
+int laender(Sitzung& sitzung, const Aufruf& aufruf) {
+  if (!aufruf.werte.empty()) throw Benutzungsfehler("unerwartet: " + aufruf.werte[0]);
   std::string xml;
-  const int code =
-      sitzung.modul().finanzamtsdatenService(sitzung.logger())->holeFinanzamtLandNummern(xml, alle);
-  if (code != 0) return fehlerCode(sitzung, code);
-  return zeigeListe(sitzung, xml, alsXml, "FinanzamtLandNummer");
+  const int code = sitzung.modul()
+                       .finanzamtsdatenService(sitzung.logger())
+                       ->holeFinanzamtLandNummern(xml, aufruf.hat("--alle"));
+  return zeigeListe(sitzung, aufruf, "", code, xml, "FinanzamtLandNummer");
 }
 
-int finanzaemter(Sitzung& sitzung, const Argumente& eingabe) {
-  Argumente argumente = eingabe;
-  const bool alsXml = nimmXmlSchalter(argumente);
-  if (argumente.size() != 1) {
-    return falscheBenutzung(sitzung, "finanzaemter", "genau eine Landesnummer erwartet");
-  }
+int finanzaemter(Sitzung& sitzung, const Aufruf& aufruf) {
+  if (aufruf.werte.size() != 1) throw Benutzungsfehler("genau eine Landesnummer erwartet");
   std::string xml;
-  const int code =
-      sitzung.modul().finanzamtsdatenService(sitzung.logger())->holeFinanzaemter(argumente[0], xml);
-  if (code != 0) return fehlerCode(sitzung, code);
-  return zeigeListe(sitzung, xml, alsXml, "BuFaNummer");
+  const int code = sitzung.modul()
+                       .finanzamtsdatenService(sitzung.logger())
+                       ->holeFinanzaemter(aufruf.werte[0], xml);
+  return zeigeListe(sitzung, aufruf, aufruf.werte[0], code, xml, "BuFaNummer");
 }
 
-int testfinanzaemter(Sitzung& sitzung, const Argumente& eingabe) {
-  Argumente argumente = eingabe;
-  const bool alsXml = nimmXmlSchalter(argumente);
-  if (!argumente.empty()) {
-    return falscheBenutzung(sitzung, "testfinanzaemter", "keine Argumente erwartet");
-  }
+int testfinanzaemter(Sitzung& sitzung, const Aufruf& aufruf) {
+  if (!aufruf.werte.empty()) throw Benutzungsfehler("keine Argumente erwartet");
   std::string xml;
   const int code =
       sitzung.modul().finanzamtsdatenService(sitzung.logger())->holeTestfinanzaemter(xml);
-  if (code != 0) return fehlerCode(sitzung, code);
-  return zeigeListe(sitzung, xml, alsXml, "BuFaNummer");
+  return zeigeListe(sitzung, aufruf, "", code, xml, "BuFaNummer");
 }
 
+const char* const kListenform =
+    " --xml gibt das XML-Dokument des Moduls unverändert (ISO-8859-15) aus, --json je Eintrag "
+    "ein JSON-Objekt mit nummer und name (UTF-8).";
+
 const BefehlRegistrierung laenderBefehl(
-    {"laender", "Landesnummern der Finanzverwaltung",
-     "Aufruf: dvhost laender [--alle] [--xml]\n"
-     "Listet die Landesnummern mit ihren Namen. --alle nimmt die nordrhein-westfälischen "
-     "Testschlüssel 54 bis 56 hinzu, --xml gibt das XML-Dokument des Moduls unverändert "
-     "(ISO-8859-15) aus.",
+    {"laender",
+     "Landesnummern der Finanzverwaltung",
+     std::string("Aufruf: dvhost laender [--alle] [--xml|--json]\n"
+                 "Listet die Landesnummern mit ihren Namen. --alle nimmt die "
+                 "nordrhein-westfälischen Testschlüssel 54 bis 56 hinzu.") +
+         kListenform,
+     {"--alle", "--xml", "--json"},
      laender});
 const BefehlRegistrierung finanzaemterBefehl(
-    {"finanzaemter", "Finanzämter eines Landes",
-     "Aufruf: dvhost finanzaemter LANDESNUMMER [--xml]\n"
-     "Listet die wählbaren Finanzämter des Landes (Bundesfinanzamtsnummer und Name), mit "
-     "--xml das XML-Dokument des Moduls. Exit-Status 1 bei unbekannter Landesnummer.",
+    {"finanzaemter",
+     "Finanzämter eines Landes",
+     std::string("Aufruf: dvhost finanzaemter LANDESNUMMER [--xml|--json]\n"
+                 "Listet die wählbaren Finanzämter des Landes (Bundesfinanzamtsnummer und Name); "
+                 "eine unbekannte Landesnummer ist ungültig (Exit-Status 1).") +
+         kListenform,
+     {"--xml", "--json"},
      finanzaemter});
 const BefehlRegistrierung testfinanzaemterBefehl(
-    {"testfinanzaemter", "Test- und Schulungsfinanzämter",
-     "Aufruf: dvhost testfinanzaemter [--xml]\n"
-     "Listet die Test- und Schulungsfinanzämter, mit --xml das XML-Dokument des Moduls.",
+    {"testfinanzaemter",
+     "Test- und Schulungsfinanzämter",
+     std::string("Aufruf: dvhost testfinanzaemter [--xml|--json]\n"
+                 "Listet die Test- und Schulungsfinanzämter.") +
+         kListenform,
+     {"--xml", "--json"},
      testfinanzaemter});
 
 const DemoRegistrierung laenderDemo({40, "Länder und ihre Landesnummern",
-                                     [](Sitzung& s) { laender(s, {}); }});
+                                     [](Sitzung& s) { laender(s, Aufruf()); }});
 const DemoRegistrierung saarlandDemo({41, "Finanzämter des Saarlandes (Landesnummer 10)",
-                                      [](Sitzung& s) { finanzaemter(s, {"10"}); }});
+                                      [](Sitzung& s) { finanzaemter(s, Aufruf({"10"})); }});
 
 }  // namespace
 }  // namespace dvhost

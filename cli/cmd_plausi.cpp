@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "cli/Befehl.h"
+#include "cli/Pruefausgabe.h"
 
 namespace dvhost {
 namespace {
@@ -40,61 +41,48 @@ std::string klein(std::string text) {
 // Goes through the module rather than linking the table in, so that the search
 // sees the catalogue of the module actually loaded and uses only the host
 // interface; the ~9 million lookups take well under a second.
-int suche(Sitzung& sitzung, const std::string& wort) {
-  if (wort.empty()) return falscheBenutzung(sitzung, "plausi", "leerer Suchbegriff");
+int suche(Sitzung& sitzung, const std::string& wort, bool json) {
   const std::string gesucht = klein(wort);
   auto dienst = sitzung.modul().fehlertextService(sitzung.logger());
   int treffer = 0;
   for (int nummer = kErsteNummer; nummer <= kLetzteNummer; ++nummer) {
     std::string text = dienst->getPlausiFehlertext(nummer);
     if (!text.empty() && klein(text).find(gesucht) != std::string::npos) {
-      sitzung.zeile(std::to_string(nummer) + ": " + text);
+      meldeText(sitzung, json, std::to_string(nummer), text);
       ++treffer;
     }
   }
   if (treffer == 0) sitzung.fehler("keine Meldung enthält \"" + wort + "\"");
-  return treffer == 0 ? 1 : 0;
+  return treffer == 0 ? kUngueltig : kAllesGueltig;
 }
 
-int plausi(Sitzung& sitzung, const Argumente& argumente) {
-  if (argumente.empty())
-    return falscheBenutzung(sitzung, "plausi", "mindestens eine Nummer erwartet");
-  if (argumente[0] == "--grep") {
-    if (argumente.size() != 2) {
-      return falscheBenutzung(sitzung, "plausi", "--grep erwartet genau einen Suchbegriff");
-    }
-    return suche(sitzung, argumente[1]);
+int plausi(Sitzung& sitzung, const Aufruf& aufruf) {
+  const bool json = aufruf.hat("--json");
+  if (aufruf.hat("--grep")) {
+    if (!aufruf.werte.empty()) throw Benutzungsfehler("--grep und Nummern schließen sich aus");
+    return suche(sitzung, aufruf.wert("--grep"), json);
   }
   auto dienst = sitzung.modul().fehlertextService(sitzung.logger());
-  int status = 0;
-  for (const auto& argument : argumente) {
-    int nummer = 0;
-    if (!alsZahl(argument, nummer)) {
-      return falscheBenutzung(sitzung, "plausi", "keine Nummer: " + argument);
-    }
-    std::string t = dienst->getPlausiFehlertext(nummer);
-    if (t.empty()) {
-      sitzung.fehler("kein Text für Nummer " + argument);
-      status = 1;
-    } else {
-      sitzung.zeile(argument + ": " + t);
-    }
-  }
-  return status;
+  return meldeTexte(sitzung, json, aufruf.werte,
+                    [&](int nummer) { return dienst->getPlausiFehlertext(nummer); });
 }
 
-const BefehlRegistrierung registrierung(
-    {"plausi", "Texte zu Plausibilitätsmeldungen, Suche im Katalog",
-     "Aufruf: dvhost plausi NUMMER...\n"
-     "       dvhost plausi --grep WORT\n"
-     "Gibt zu jeder Meldungsnummer den Text aus; Exit-Status 1, wenn eine Nummer unbekannt "
-     "ist.\n"
-     "--grep listet alle Meldungen (Nummer und Text), deren Text WORT enthält, ohne "
-     "Unterscheidung von Groß- und Kleinschreibung; Exit-Status 1, wenn keine passt.",
-     plausi});
+const Befehl befehl{
+    "plausi",
+    "Texte zu Plausibilitätsmeldungen, Suche im Katalog",
+    "Aufruf: dvhost plausi [--json] [NUMMER...]\n"
+    "       dvhost plausi [--json] --grep WORT\n"
+    "Gibt zu jeder Meldungsnummer (ohne Nummern: zu jeder Zeile der Standardeingabe) den Text "
+    "aus; was keine Zahl ist oder keinen Text hat, wird als Fehler gemeldet.\n"
+    "--grep listet alle Meldungen (Nummer und Text), deren Text WORT enthält, ohne "
+    "Unterscheidung von Groß- und Kleinschreibung; Exit-Status 1, wenn keine passt.\n"
+    "--json gibt je Meldung ein JSON-Objekt aus (UTF-8).",
+    {"--json", "--grep="},
+    plausi};
+const BefehlRegistrierung registrierung(befehl);
 // 46 is stored with "&quote;" around the check box name; the host sees '"'.
 const DemoRegistrierung demo({35, "Plausibilitätstexte", [](Sitzung& s) {
-                                plausi(s, {"46", "9972"});
+                                zeigeAufruf(s, befehl, {"46", "9972"});
                               }});
 
 }  // namespace

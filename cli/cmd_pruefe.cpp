@@ -1,30 +1,16 @@
 // dvhost pruefe: checks tax numbers, IBANs, BICs and identification numbers.
-#include <exception>
-
 #include "cli/Befehl.h"
 #include "cli/Pruefausgabe.h"
+#include "cli/Verzeichnishinweis.h"
 
 namespace dvhost {
 namespace {
 
 using Dienst = vesk::plugin2::iface::IFinanzamtsdatenService;
 
-int pruefe(Sitzung& sitzung, const Argumente& argumente) {
-  bool json = false, testnummernErlaubt = false;
-  Argumente rest;
-  for (const auto& argument : argumente) {
-    if (argument == "--json") {
-      json = true;
-    } else if (argument == "--testnummern-erlaubt") {
-      testnummernErlaubt = true;
-    } else if (argument.rfind("--", 0) == 0) {
-      return falscheBenutzung(sitzung, "pruefe", "unbekannte Option " + argument);
-    } else {
-      rest.push_back(argument);
-    }
-  }
-  if (rest.empty()) return falscheBenutzung(sitzung, "pruefe", "Art der Werte fehlt");
-  const std::string art = rest.front();
+int pruefe(Sitzung& sitzung, const Aufruf& aufruf) {
+  if (aufruf.werte.empty()) throw Benutzungsfehler("Art der Werte fehlt");
+  const std::string art = aufruf.werte.front();
   int (*pruefung)(Dienst&, const std::string&, bool) = nullptr;
   if (art == "steuernummer") {
     pruefung = [](Dienst& d, const std::string& w, bool) { return d.pruefeSteuernummer(w); };
@@ -35,51 +21,56 @@ int pruefe(Sitzung& sitzung, const Argumente& argumente) {
   } else if (art == "idnr") {
     pruefung = [](Dienst& d, const std::string& w, bool t) { return d.pruefeIdNummer(w, t); };
   } else {
-    return falscheBenutzung(sitzung, "pruefe", "unbekannte Art " + art);
+    throw Benutzungsfehler("unbekannte Art " + art);
   }
-  if (testnummernErlaubt && art != "idnr") {
-    return falscheBenutzung(sitzung, "pruefe", "--testnummern-erlaubt gilt nur für idnr");
+  const bool testnummern = aufruf.hat("--testnummern-erlaubt");
+  if (testnummern && art != "idnr") {
+    throw Benutzungsfehler("--testnummern-erlaubt gilt nur für idnr");
+  }
+  const bool normalisieren = aufruf.hat("--normalisieren");
+  if (normalisieren && art != "iban" && art != "bic") {
+    throw Benutzungsfehler("--normalisieren gilt nur für iban und bic");
   }
   auto dienst = sitzung.modul().finanzamtsdatenService(sitzung.logger());
-  Pruefausgabe ausgabe(sitzung, json);
-  int status = 0;
-  for (const auto& wert : werteOderEingabe(Argumente(rest.begin() + 1, rest.end()))) {
-    try {
-      if (!ausgabe.melde(wert, pruefung(*dienst, wert, testnummernErlaubt))) status = 1;
-    } catch (const std::exception& e) {
-      ausgabe.meldeAusnahme(wert, e.what());
-      status = 1;
-    }
-  }
-  return status;
+  Pruefausgabe ausgabe(sitzung, aufruf.hat("--json"));
+  ausgabe.normalisiereWerte(normalisieren);
+  const Argumente werte(aufruf.werte.begin() + 1, aufruf.werte.end());
+  return ausgabe.fuerJedenWert(werte, [&](Pruefung& p) {
+    p.code = pruefung(*dienst, p.geprueft(), testnummern);
+    if (p.code != 0 && art == "steuernummer") p.hinweis = steuernummerHinweis(*dienst, p.wert);
+  });
 }
 
-const BefehlRegistrierung registrierung(
-    {"pruefe", "Steuernummern, IBAN, BIC und IdNr prüfen",
-     "Aufruf: dvhost pruefe steuernummer|iban|bic|idnr [--testnummern-erlaubt] [--json] "
-     "[WERT...]\n"
-     "Prüft jeden Wert (ohne Werte: einen je Zeile der Standardeingabe) und gibt den "
-     "Ergebniscode mit seinem Text aus. Steuernummern werden in der bundeseinheitlichen "
-     "13-stelligen Form erwartet. --testnummern-erlaubt lässt Test-Identifikationsnummern "
-     "(beginnend mit 0) zu. --json gibt je Wert ein JSON-Objekt aus.\n"
-     "Exit-Status 0, wenn alle Werte gültig sind, sonst 1.",
-     pruefe});
+const Befehl befehl{
+    "pruefe",
+    "Steuernummern, IBAN, BIC und IdNr prüfen",
+    "Aufruf: dvhost pruefe steuernummer|iban|bic|idnr [OPTIONEN] [WERT...]\n"
+    "Prüft jeden Wert (ohne Werte: einen je Zeile der Standardeingabe) und gibt den "
+    "Ergebniscode mit seinem Text aus. Steuernummern werden in der bundeseinheitlichen "
+    "13-stelligen Form erwartet; scheitert eine nur daran, dass ihr Finanzamt im Verzeichnis "
+    "fehlt, sagt ein Hinweis das.\n"
+    "  --testnummern-erlaubt  Test-Identifikationsnummern (beginnend mit 0) zulassen (idnr)\n"
+    "  --normalisieren        Leerzeichen entfernen und Buchstaben groß schreiben, bevor "
+    "geprüft wird (iban, bic); der geprüfte Wert steht in Klammern neben dem Original\n"
+    "  --json                 je Wert ein JSON-Objekt (UTF-8)",
+    {"--json", "--testnummern-erlaubt", "--normalisieren"},
+    pruefe};
+const BefehlRegistrierung registrierung(befehl);
 
 void zeige(Sitzung& sitzung, const Argumente& argumente) {
-  std::string zeile = "$ dvhost pruefe";
-  for (const auto& a : argumente) zeile += " " + a;
-  sitzung.zeile(zeile);
-  pruefe(sitzung, argumente);
+  zeigeAufruf(sitzung, befehl, argumente);
 }
 
 const DemoRegistrierung demoSteuernummer(
     {50, "Steuernummer prüfen", [](Sitzung& s) {
        zeige(s, {"steuernummer", "1127012345673", "1127012345674"});
      }});
-const DemoRegistrierung demoIban({51, "IBAN prüfen", [](Sitzung& s) {
-                                    zeige(s, {"iban", "DE89370400440532013000",
-                                              "DE89370400440532013001", "de89370400440532013000"});
-                                  }});
+const DemoRegistrierung demoIban(
+    {51, "IBAN prüfen", [](Sitzung& s) {
+       zeige(s, {"iban", "DE89370400440532013000", "DE89370400440532013001",
+                 "de89370400440532013000"});
+       zeige(s, {"iban", "--normalisieren", "de89 3704 0044 0532 0130 00"});
+     }});
 const DemoRegistrierung demoBic({52, "BIC prüfen", [](Sitzung& s) {
                                    zeige(s, {"bic", "DEUTDEFF500", "DEUTDEFF50", "DEUTUSFF"});
                                  }});

@@ -1,28 +1,51 @@
-// dvhost version: the versions the module reports through both channels.
+// dvhost version: the versions the module reports through both channels, and the directory.
 #include "cli/Befehl.h"
+#include "cli/Json.h"
+#include "taxoffice/Verzeichnisherkunft.h"
 
 namespace dvhost {
 namespace {
 
-int version(Sitzung& sitzung, const Argumente& argumente) {
-  if (!argumente.empty()) return falscheBenutzung(sitzung, "version", "keine Argumente erwartet");
-  char puffer[64];
-  auto datei = reinterpret_cast<vesk::plugin2::VersionFn>(
-      sitzung.modul().symbol("getVeskSharedLibFileversion"));
-  auto produkt = reinterpret_cast<vesk::plugin2::VersionFn>(
-      sitzung.modul().symbol("getVeskSharedLibProductversion"));
-  sitzung.zeile(std::string("Dateiversion:   ") + datei(puffer));
-  sitzung.zeile(std::string("Produktversion: ") + produkt(puffer));
-  sitzung.zeile("Versionstext:   " + sitzung.modul().registrierung().versionsText);
-  return 0;
+int version(Sitzung& sitzung, const Aufruf& aufruf) {
+  if (!aufruf.werte.empty()) throw Benutzungsfehler("keine Argumente erwartet");
+  char datei[64], produkt[64];
+  reinterpret_cast<vesk::plugin2::VersionFn>(sitzung.modul().symbol("getVeskSharedLibFileversion"))(
+      datei);
+  reinterpret_cast<vesk::plugin2::VersionFn>(
+      sitzung.modul().symbol("getVeskSharedLibProductversion"))(produkt);
+  const std::string& versionstext = sitzung.modul().registrierung().versionsText;
+  const std::string verzeichnis = vesk::divideVira::FINANZAMTSVERZEICHNIS_HERKUNFT;
+  if (aufruf.hat("--json")) {
+    sitzung.jsonZeile(
+        JsonObjekt()
+            .text("dvhost", DV_VERSION)
+            .text("dateiversion", datei)
+            .text("produktversion", produkt)
+            .text("versionstext", versionstext)
+            .text("verzeichnis", verzeichnis)
+            .wahrheit("ersatzverzeichnis", vesk::divideVira::FINANZAMTSVERZEICHNIS_IST_ERSATZ)
+            .str());
+    return kAllesGueltig;
+  }
+  sitzung.zeile(std::string("dvhost:         ") + DV_VERSION);
+  sitzung.zeile(std::string("Dateiversion:   ") + datei);
+  sitzung.zeile(std::string("Produktversion: ") + produkt);
+  sitzung.zeile("Versionstext:   " + versionstext);
+  sitzung.zeile("Verzeichnis:    " + verzeichnis);
+  return kAllesGueltig;
 }
 
-const BefehlRegistrierung registrierung({"version", "Versionen des Moduls anzeigen",
-                                         "Aufruf: dvhost version\n"
-                                         "Zeigt Datei- und Produktversion sowie den bei der "
-                                         "Registrierung übergebenen Versionstext.",
-                                         version});
-const DemoRegistrierung demo({10, "Version", [](Sitzung& s) { version(s, {}); }});
+const BefehlRegistrierung registrierung(
+    {"version",
+     "Versionen und eingebautes Finanzamtsverzeichnis",
+     "Aufruf: dvhost version [--json]\n"
+     "Zeigt die Version von dvhost, Datei- und Produktversion des Moduls, den bei der "
+     "Registrierung übergebenen Versionstext und die Herkunft des Finanzamtsverzeichnisses, "
+     "mit dem dvhost gebaut ist (Ersatzverzeichnis oder das einer Behörde, wie der "
+     "Datengenerator es vermerkt); --json als ein JSON-Objekt (UTF-8).",
+     {"--json"},
+     version});
+const DemoRegistrierung demo({10, "Version", [](Sitzung& s) { version(s, Aufruf()); }});
 
 }  // namespace
 }  // namespace dvhost

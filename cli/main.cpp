@@ -1,7 +1,10 @@
 // dvhost: a host program that loads the module as the filing client would.
 #include <algorithm>
+#include <clocale>
+#include <exception>
 #include <iostream>
 
+#include "cli/Ausgabe.h"
 #include "cli/Befehl.h"
 #include "cli/ModulSuche.h"
 #include "cli/Zeichensatz.h"
@@ -10,61 +13,149 @@ using namespace dvhost;
 
 namespace {
 
-void uebersicht() {
-  std::cout << "Aufruf: dvhost [--modul PFAD] BEFEHL [ARGUMENTE...]\n\n"
-               "Laedt das Modul divideVira (--modul PFAD, sonst $DV_MODUL, sonst das neben\n"
-               "dvhost installierte oder gebaute) und ruft seine Dienste auf.\n\nBefehle:\n";
+const char* const kStatus =
+    "Exit-Status (für jeden Befehl gleich; treffen mehrere zu, gilt der höchste):\n"
+    "  0  alles Geprüfte war gültig\n"
+    "  1  mindestens ein Wert oder Dokument war ungültig\n"
+    "  2  falscher Aufruf: unbekannter Befehl oder unbekannte Option, fehlendes Argument\n"
+    "  3  Ein- oder Ausgabefehler: Datei fehlt, ist nicht lesbar, ein Verzeichnis oder zu "
+    "groß; Schreibfehler (etwa volle Platte); Modul nicht ladbar. Gemeldet auf stderr mit dem "
+    "Grund des Systems; danach geht es mit der nächsten Eingabe weiter.\n";
+
+// Breaks lines longer than 80 columns at blanks; continued lines start below the text of an
+// indented "  --option  text" or "  0  text" line, else at the line's own indentation.
+std::string umbrochen(const std::string& text) {
+  constexpr std::size_t kBreite = 80;
+  std::string ergebnis;
+  std::size_t anfang = 0;
+  while (anfang < text.size()) {
+    std::size_t ende = text.find('\n', anfang);
+    if (ende == std::string::npos) ende = text.size();
+    std::string zeile = text.substr(anfang, ende - anfang);
+    const std::size_t einzug = zeile.find_first_not_of(' ');
+    const std::size_t luecke = einzug == 0 ? std::string::npos : zeile.find("  ", einzug);
+    const std::size_t fortsetzung = luecke == std::string::npos
+                                        ? std::min(einzug, zeile.size())
+                                        : zeile.find_first_not_of(' ', luecke);
+    while (zeile.size() > kBreite) {
+      const std::size_t bruch = zeile.rfind(' ', kBreite);
+      if (bruch == std::string::npos || bruch <= fortsetzung) break;
+      ergebnis += zeile.substr(0, bruch) + "\n";
+      zeile = std::string(fortsetzung, ' ') + zeile.substr(bruch + 1);
+    }
+    ergebnis += zeile + (ende < text.size() ? "\n" : "");
+    anfang = ende + 1;
+  }
+  return ergebnis;
+}
+
+std::string uebersicht() {
+  std::string text =
+      "Aufruf: dvhost [--modul PFAD] BEFEHL [OPTIONEN] [ARGUMENTE...]\n"
+      "        dvhost help [BEFEHL] | --help | --version\n\n"
+      "Lädt das Modul divideVira wie ein Host und ruft seine Dienste auf.\n"
+      "  --modul PFAD  dieses Modul laden (Vorrang vor der Umgebungsvariablen DV_MODUL)\n\n"
+      "Befehle:\n";
   auto liste = befehle();
+  liste.push_back({"help", "diese Übersicht oder die Hilfe zu einem Befehl", "", {}, nullptr});
   std::sort(liste.begin(), liste.end(),
             [](const Befehl& a, const Befehl& b) { return a.name < b.name; });
   for (const auto& befehl : liste) {
-    std::cout << "  " << befehl.name << std::string(24 - std::min<size_t>(22, befehl.name.size()), ' ')
-              << zuTerminal(befehl.kurzhilfe) << '\n';
+    text += "  " + befehl.name + std::string(24 - std::min<size_t>(22, befehl.name.size()), ' ') +
+            befehl.kurzhilfe + "\n";
   }
-  std::cout << "\nHilfe zu einem Befehl: dvhost BEFEHL --help\n";
+  return text +
+         "\nBefehle, die Werte prüfen, lesen ohne WERT-Argumente je Zeile der Standardeingabe "
+         "einen Wert, leere Zeilen eingeschlossen (Byte-Order-Mark und CR LF werden entfernt), "
+         "und geben je Wert eine Zeile aus. --json gibt JSON Lines in UTF-8 aus, gleich unter "
+         "welcher Locale. Hilfe zu einem Befehl: dvhost help BEFEHL\n\n" +
+         kStatus;
+}
+
+void hilfe(const Befehl& befehl) {
+  schreibe(zuTerminal(umbrochen(befehl.hilfe + "\n\n" + kStatus)));
+}
+
+const Befehl* finde(const std::string& name) {
+  auto gefunden = std::find_if(befehle().begin(), befehle().end(),
+                               [&](const Befehl& b) { return b.name == name; });
+  return gefunden == befehle().end() ? nullptr : &*gefunden;
+}
+
+int benutzungsfehler(const std::string& latin9) {
+  std::cerr << "dvhost: " << zuTerminal(latin9) << '\n';
+  return kBenutzung;
+}
+
+int fuehreAus(int argc, char** argv) {
+  std::string modulOption;
+  int i = 1;
+  for (; i < argc && argv[i][0] == '-'; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+      schreibe(zuTerminal(umbrochen(uebersicht())));
+      return kAllesGueltig;
+    } else if (argument == "--version") {
+      schreibe(std::string("dvhost ") + DV_VERSION + "\n");
+      return kAllesGueltig;
+    } else if (argument == "--modul" && i + 1 < argc) {
+      modulOption = argv[++i];
+    } else if (argument.rfind("--modul=", 0) == 0 && argument.size() > 8) {
+      modulOption = argument.substr(8);
+    } else {
+      return benutzungsfehler("unbekannte oder unvollständige Option " + vonTerminal(argument) +
+                              " (dvhost --help)");
+    }
+  }
+  if (i >= argc) {
+    std::cerr << zuTerminal(umbrochen(uebersicht()));
+    return kBenutzung;
+  }
+  const std::string name = vonTerminal(argv[i]);
+  const Argumente argumente(argv + i + 1, argv + argc);
+  if (name == "help") {
+    if (argumente.empty()) {
+      schreibe(zuTerminal(umbrochen(uebersicht())));
+      return kAllesGueltig;
+    }
+    const Befehl* befehl = finde(vonTerminal(argumente[0]));
+    if (befehl == nullptr || argumente.size() > 1) {
+      return benutzungsfehler("help erwartet einen der Befehle (dvhost --help)");
+    }
+    hilfe(*befehl);
+    return kAllesGueltig;
+  }
+  const Befehl* befehl = finde(name);
+  if (befehl == nullptr)
+    return benutzungsfehler("unbekannter Befehl '" + name + "' (dvhost --help)");
+  const auto optionenEnde = std::find(argumente.begin(), argumente.end(), "--");
+  if (std::find_if(argumente.begin(), optionenEnde, [](const std::string& a) {
+        return a == "-h" || a == "--help";
+      }) != optionenEnde) {
+    hilfe(*befehl);
+    return kAllesGueltig;
+  }
+  try {
+    const Aufruf aufruf = zerlege(*befehl, argumente);
+    Sitzung sitzung(findeModul(modulOption));
+    return befehl->ausfuehren(sitzung, aufruf);
+  } catch (const Benutzungsfehler& e) {
+    return benutzungsfehler(name + ": " + e.what() + " (dvhost help " + name + ")");
+  } catch (const std::exception& e) {
+    std::cerr << "dvhost: " << zuTerminal(e.what()) << '\n';
+    return kEinAusgabe;
+  }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string modulPfad;
-  int i = 1;
-  for (; i < argc; ++i) {
-    std::string arg = argv[i];
-    if (arg == "--modul" && i + 1 < argc) {
-      modulPfad = argv[++i];
-    } else if (arg == "--help" || arg == "-h") {
-      uebersicht();
-      return 0;
-    } else {
-      break;
-    }
+  std::setlocale(LC_CTYPE, "");
+  std::setlocale(LC_MESSAGES, "");
+  int status = fuehreAus(argc, argv);
+  if (const int fehler = ausgabeAbschliessen()) {
+    meldeSystemfehler("Standardausgabe", fehler);
+    status = std::max(status, static_cast<int>(kEinAusgabe));
   }
-  if (i >= argc) {
-    uebersicht();
-    return 2;
-  }
-  const std::string name = argv[i];
-  auto befehl = std::find_if(befehle().begin(), befehle().end(),
-                             [&](const Befehl& b) { return b.name == name; });
-  if (befehl == befehle().end()) {
-    std::cerr << "dvhost: unbekannter Befehl '" << name << "' (dvhost --help)\n";
-    return 2;
-  }
-  Argumente argumente;
-  for (int k = i + 1; k < argc; ++k) {
-    std::string arg = argv[k];
-    if (arg == "--help" || arg == "-h") {
-      std::cout << zuTerminal(befehl->hilfe) << '\n';
-      return 0;
-    }
-    argumente.push_back(vonTerminal(arg));
-  }
-  try {
-    Sitzung sitzung(findeModul(modulPfad));
-    return befehl->ausfuehren(sitzung, argumente);
-  } catch (const std::exception& e) {
-    std::cerr << "dvhost: " << zuTerminal(e.what()) << '\n';
-    return 1;
-  }
+  return status;
 }
