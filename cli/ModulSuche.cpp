@@ -34,7 +34,7 @@ std::string findeModul(const std::string& option) {
     gesucht += "\n  " + pfad.string() + " (" + herkunft + ")";
   }
   throw LadeFehler("Modul nicht gefunden, gesucht:" + gesucht +
-                   "\n(--modul PFAD oder DV_MODUL waehlt es aus)");
+                   "\n(--modul PFAD oder DV_MODUL wählt es aus)");
 }
 
 }  // namespace dvhost
