@@ -36,7 +36,6 @@ std::string mitPruefziffern(const std::string& land, const std::string& konto) {
   return land + (pruef < 10 ? "0" : "") + std::to_string(pruef) + konto;
 }
 
-
 TEST_F(BankUndIdNr, IbanJedesLandesUndJedeZiffernaenderung) {
   // MOD 97-10 catches every substitution of one digit; the country patterns only ask for
   // digits there, so the mutation reaches the check-digit step.
@@ -84,26 +83,22 @@ TEST_F(BankUndIdNr, IbanSchritteUndGrenzen) {
 }
 
 TEST_F(BankUndIdNr, BicJedesLandesUndGrenzen) {
-  for (const char* land :
-       {"AT", "BE", "BG", "BL", "CH", "CY", "CZ", "DE", "DK", "EE", "ES", "FI", "FR", "GB",
-        "GF", "GI", "GP", "GR", "HR", "HU", "IE", "IS", "IT", "LI", "LT", "LU", "LV", "MC",
-        "MF", "MQ", "MT", "NL", "NO", "PL", "PM", "PT", "RE", "RO", "SE", "SI", "SK", "YT"}) {
-    EXPECT_EQ(dienst().pruefeBIC(std::string("MARK") + land + "FF"), 0) << land;
-    EXPECT_EQ(dienst().pruefeBIC(std::string("mark") + land + "f1X9z"), 0) << land;
+  const std::string laender =
+      "ATBEBGBLCHCYCZDEDKEEESFIFRGBGFGIGPGRHRHUIEISITLILTLULVMCMFMQMTNLNOPLPMPTREROSESISKYT";
+  for (std::size_t i = 0; i < laender.size(); i += 2) {
+    EXPECT_EQ(dienst().pruefeBIC("MARK" + laender.substr(i, 2) + "FF"), 0) << i;
+    EXPECT_EQ(dienst().pruefeBIC("mark" + laender.substr(i, 2) + "f1X9z"), 0) << i;
   }
   const Fall faelle[] = {
       {"DEUTDEFF5", 610001510, "9 characters (101)"},
-      {"DEUTDEFF50", 610001510, "10 characters"},
       {"DEUTDEFF5000", 610001510, "12 characters"},
       {"DEUTDEF", 610001510, "7 characters"},
-      {"", 610001510, "empty"},
       {"DEU1DEFF", 610001510, "digit in the bank code"},
       {"DEUTD1FF", 610001510, "digit in the country code"},
       {"DEUT DEFF", 610001510, "blank"},
       {"DEUTDEF\xE4", 610001510, "non-ASCII character"},
       {"DEUTdeFF", 610001511, "lower-case country code (102)"},
       {"DEUTUSFF", 610001511, "country outside the list"},
-      {"DEUTAAFF", 610001511, "below the first code"},
       {"DEUTZZFF", 610001511, "above the last code"},
       {"DEUTBMFF", 610001511, "between BL and CH"},
   };
@@ -124,19 +119,14 @@ std::string mitPruefziffer(const std::string& zehn) {
 }
 
 TEST_F(BankUndIdNr, IdNummerCodesInIhrerReihenfolge) {
+  // The generated numbers below reach 702, 704 and test numbers; these the other steps.
   const Fall faelle[] = {
       {"", 610001520, "empty (703)"},
-      {"8609574271", 610001520, "ten digits"},
       {"86095a4271", 610001520, "ten characters with a letter: length first"},
       {"860957427190", 610001520, "twelve digits"},
       {"8609574271x", 610001521, "letter (701)"},
       {"-8609574271", 610001521, "sign"},
-      {"11123456789", 610001522, "a digit three times (702)"},
-      {"11233456789", 610001522, "two doubled digits"},
-      {"01234567890", 610001522, "ten different digits"},
-      // p runs 5, 2, 4, 6, 2, 7, 2, 8, 10, 2, so the check digit is 11 - 2 = 9.
-      {"86095742719", 0, "valid"},
-      {"86095742710", 610001524, "check digit (704)"},
+      {"01234567890", 610001522, "ten different digits (702)"},
       // p runs 4, 3, 3, 5, 2, 7, 10, 7, 5, 1; 11 - 1 = 10 becomes 0.
       {"23456789110", 0, "check digit 10 becomes 0"},
   };

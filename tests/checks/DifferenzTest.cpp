@@ -4,8 +4,8 @@
 // path must also have formed what it reports.
 #include <gtest/gtest.h>
 
-#include <map>
 #include <random>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -61,10 +61,9 @@ Ausgang voll(Feldtyp typ, const std::string& wert, IDefdatenSteuernummer* defdat
     const FeldtypRegistry registry(typ);
     registry.pruefe(r, k);
     a = {r.fehlerId, r.status, r.geprueft, static_cast<int>(ergebnis.getEintraege().size()), ""};
-    // A reported failure has its text; a notice is the one recorded entry.
+    // A reported failure has its text.
     if (r.fehlerId != 0) {
-      EXPECT_FALSE(
-          UtilFehlerLookup().getFeldtypText(registry.getFehlerSchluessel(), r.fehlerId).empty());
+      EXPECT_NE(UtilFehlerLookup().getFeldtypText(registry.getFehlerSchluessel(), r.fehlerId), "");
     }
   });
 }
@@ -78,23 +77,18 @@ Ausgang schlank(Feldtyp typ, const std::string& wert, IDefdatenSteuernummer* def
 
 // Values of a type: samples, their single-character changes, random texts from the type's
 // alphabet around its lengths.
-std::vector<std::string> werte(const std::vector<std::string>& beispiele,
-                               const std::string& alphabet, std::size_t laengeMax,
-                               std::mt19937& zufall) {
-  const auto zahl = [&zufall](std::size_t n) {
-    return std::uniform_int_distribution<std::size_t>(0, n - 1)(zufall);
-  };
-  std::vector<std::string> alle = beispiele;
-  for (const std::string& b : beispiele) {
-    for (std::size_t i = 0; i < b.size(); ++i) {
-      std::string t = b;
-      t[i] = alphabet[zahl(alphabet.size())];
-      alle.push_back(t);
+std::vector<std::string> werte(std::vector<std::string> alle, const std::string& alphabet,
+                               std::size_t laengeMax, std::mt19937& zufall) {
+  const auto zeichen = [&] { return alphabet[zufall() % alphabet.size()]; };
+  for (std::size_t b = 0, n = alle.size(); b < n; ++b) {
+    for (std::size_t i = 0; i < alle[b].size(); ++i) {
+      alle.push_back(alle[b]);
+      alle.back()[i] = zeichen();
     }
   }
   for (int n = 0; n < 400; ++n) {
-    std::string t(zahl(laengeMax + 1), ' ');
-    for (char& c : t) c = alphabet[zahl(alphabet.size())];
+    std::string t(zufall() % (laengeMax + 1), ' ');
+    for (char& c : t) c = zeichen();
     alle.push_back(t);
   }
   return alle;
@@ -115,15 +109,14 @@ TEST(Differenz, SchlankerWegGleichVollemWeg) {
   // districts 000, 099, 998, 0998 and 9999... and the NRW ending 000 hit the negative patterns.
   std::vector<std::string> steuernummern;
   for (int land = 10; land <= 99; ++land) {
-    for (int amt = land * 100; amt < land * 100 + 100; ++amt) {
-      if (!service.existiertFinanzamt(amt)) continue;
-      for (const char* rest :
-           {"01234567", "00001234", "09999999", "09981234", "00990123", "00998123", "01230000"}) {
-        for (const std::string& s : mitPruefziffern(std::to_string(amt) + rest)) {
-          steuernummern.push_back(s);
-        }
+    int amt = land * 100;
+    while (amt < land * 100 + 99 && !service.existiertFinanzamt(amt)) ++amt;
+    if (!service.existiertFinanzamt(amt)) continue;
+    for (const char* rest :
+         {"01234567", "00001234", "09999999", "09981234", "00990123", "00998123", "01230000"}) {
+      for (const std::string& s : mitPruefziffern(std::to_string(amt) + rest)) {
+        steuernummern.push_back(s);
       }
-      break;
     }
   }
   const std::string ziffern = "0123456789";
@@ -161,17 +154,17 @@ TEST(Differenz, SchlankerWegGleichVollemWeg) {
       {Feldtyp::DatumTTMMJJ, {"29.02.96", "29.02.97", "31.04.20"}, "01239.", 9, "1 4011 "},
   };
   for (const Fall& fall : faelle) {
-    std::map<std::string, int> klassen;  // which outcomes were reached
+    std::set<std::string> klassen;  // which outcomes were reached
     for (const std::string& wert : werte(fall.beispiele, fall.alphabet, fall.laengeMax, zufall)) {
       const Ausgang v = voll(fall.typ, wert, &defdaten), s = schlank(fall.typ, wert, &defdaten);
       ASSERT_EQ(std::tie(s.fehlerId, s.status, s.geprueft, s.eintraege, s.ausnahme),
                 std::tie(v.fehlerId, v.status, v.geprueft, v.eintraege, v.ausnahme))
           << feldtypEintrag(fall.typ).name << " '" << wert << "'";
-      ++klassen[v.ausnahme.empty() ? std::to_string(v.fehlerId * 10 + v.status) : "!"];
+      klassen.insert(v.ausnahme.empty() ? std::to_string(v.fehlerId * 10 + v.status) : "!");
     }
     // Valid values and every outcome of the type were generated.
     std::string erreicht;
-    for (const auto& [klasse, anzahl] : klassen) erreicht += klasse + " ";
+    for (const std::string& klasse : klassen) erreicht += klasse + " ";
     EXPECT_EQ(erreicht, fall.ausgaenge) << feldtypEintrag(fall.typ).name;
   }
 }
