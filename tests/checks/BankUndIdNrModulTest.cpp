@@ -7,6 +7,7 @@
 
 #include "support/IbanBeispiele.h"
 #include "tests/checks/DienstTest.h"
+#include "tests/verifiers/Iso7064.h"
 
 namespace dvtest {
 namespace {
@@ -98,19 +99,6 @@ TEST_F(BankUndIdNr, BicJedesLandesUndGrenzen) {
   for (const Fall& fall : faelle) EXPECT_EQ(dienst().pruefeBIC(fall.wert), fall.code) << fall.grund;
 }
 
-// ISO 7064 MOD 11,10 in its verification form: the running sum ends at 1 after the check digit.
-std::string mitPruefziffer(const std::string& zehn) {
-  for (char c = '0'; c <= '9'; ++c) {
-    int p = 10, s = 0;
-    for (char z : zehn + c) {
-      s = (z - '0' + p) % 10;
-      p = (2 * (s == 0 ? 10 : s)) % 11;
-    }
-    if (s == 1) return zehn + c;
-  }
-  return {};
-}
-
 TEST_F(BankUndIdNr, IdNummerCodesInIhrerReihenfolge) {
   // The generated numbers below reach 702, 704 and test numbers; these the other steps.
   const Fall faelle[] = {
@@ -138,7 +126,7 @@ TEST_F(BankUndIdNr, GenerierteIdNummernTestnummernUndJedeZiffernaenderung) {
     std::shuffle(ziffern.begin(), ziffern.end(), zufall);
     ziffern[9] = ziffern[static_cast<std::size_t>(n % 9)];
     std::shuffle(ziffern.begin(), ziffern.end(), zufall);
-    const std::string nummer = mitPruefziffer(ziffern);
+    const std::string nummer = mitIso7064(ziffern);
     ASSERT_EQ(dienst().pruefeIdNummer(nummer, false), nummer[0] == '0' ? 610001523 : 0) << nummer;
     ASSERT_EQ(dienst().pruefeIdNummer(nummer, true), 0) << nummer;
     for (std::size_t i = 0; i < 11; ++i) {

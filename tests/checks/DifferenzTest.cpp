@@ -1,8 +1,5 @@
-// The field type dispatcher: what only it does (VAST skip set, notices, conversions), and
-// the lean path (no check context, no message) against its full message-building path, over
-// generated values of every field type: valid ones, every failure class and test numbers. Both must
-// give the same triple, or throw the same text; the full path must also have formed what it
-// reports.
+// The field type dispatcher: what only it does, and its lean path (no check context, no
+// message) against its full path over generated values of every field type.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -68,8 +65,7 @@ struct Kontext {
   }
 };
 
-// What the lean path does not do: the VAST skip set, recorded notices and conversions. The
-// results of ordinary checks are compared with the lean path in DifferenzTest.
+// What the lean path does not do: the VAST skip set, recorded notices and conversions.
 TEST(FeldtypRegistry, Pruefe) {
   const struct {
     const char *typ, *wert;
@@ -193,6 +189,8 @@ std::vector<std::string> mitPruefziffern(const std::string& koerper) {
   return alle;
 }
 
+// Valid values, every failure class and test numbers: both paths must give the same triple,
+// or throw the same text; the full path must also have formed what it reports.
 TEST(Differenz, SchlankerWegGleichVollemWeg) {
   IDefdatenSteuernummer& defdaten = moduldaten();
   std::mt19937 zufall(2026);
