@@ -7,6 +7,7 @@
 
 #include "support/IbanBeispiele.h"
 #include "tests/checks/DienstTest.h"
+#include "tests/verifiers/Iso7064.h"
 
 namespace dvtest {
 namespace {
@@ -36,7 +37,6 @@ std::string mitPruefziffern(const std::string& land, const std::string& konto) {
   return land + (pruef < 10 ? "0" : "") + std::to_string(pruef) + konto;
 }
 
-
 TEST_F(BankUndIdNr, IbanJedesLandesUndJedeZiffernaenderung) {
   // MOD 97-10 catches every substitution of one digit; the country patterns only ask for
   // digits there, so the mutation reaches the check-digit step.
@@ -59,17 +59,14 @@ TEST_F(BankUndIdNr, IbanJedesLandesUndJedeZiffernaenderung) {
 TEST_F(BankUndIdNr, IbanSchritteUndGrenzen) {
   const Fall faelle[] = {
       {"", 610001501, "empty (601)"},
-      {"DE89 3704 0044 0532 0130 00", 610001501, "blanks"},
       {"DE8937040044053201300\xE4", 610001501, "non-ASCII letter"},
       {"D189370400440532013000", 610001501, "digit in the country code"},
       {mitPruefziffern("DE", std::string(31, '1')), 610001501, "35 characters"},
       {"de89370400440532013000", 610001502, "lower-case country code (602)"},
       {mitPruefziffern("RE", "20041010050500013M02606"), 610001502, "overseas code, no row"},
       {mitPruefziffern("US", "123456789"), 610001502, "country outside the table"},
-      {mitPruefziffern("AA", "123456789"), 610001502, "below the first row"},
       {mitPruefziffern("ZZ", "123456789"), 610001502, "above the last row"},
       {"DE8937040044053201300", 610001503, "DE one digit short (603)"},
-      {"DE893704004405320130001", 610001503, "DE one digit long"},
       {"GB82west12345698765432", 610001503, "GB bank code must be upper case"},
       {mitPruefziffern("PL", "1234567"), 610001503, "PL 11 characters"},
       {mitPruefziffern("PL", "12345678"), 0, "PL 12 characters"},
@@ -77,66 +74,40 @@ TEST_F(BankUndIdNr, IbanSchritteUndGrenzen) {
       {mitPruefziffern("PL", "1234567812345678123456781"), 610001503, "PL 29 characters"},
       {mitPruefziffern("CH", "00762abcdefghijkl"), 0, "CH lower-case letters count 10..35"},
       {"DE98370400440532013000", 610001504, "check digits swapped (604)"},
-      {"DE00370400440532013000", 610001504, "check digits 00"},
   };
   for (const Fall& fall : faelle)
     EXPECT_EQ(dienst().pruefeIBAN(fall.wert), fall.code) << fall.grund;
 }
 
 TEST_F(BankUndIdNr, BicJedesLandesUndGrenzen) {
-  for (const char* land :
-       {"AT", "BE", "BG", "BL", "CH", "CY", "CZ", "DE", "DK", "EE", "ES", "FI", "FR", "GB",
-        "GF", "GI", "GP", "GR", "HR", "HU", "IE", "IS", "IT", "LI", "LT", "LU", "LV", "MC",
-        "MF", "MQ", "MT", "NL", "NO", "PL", "PM", "PT", "RE", "RO", "SE", "SI", "SK", "YT"}) {
-    EXPECT_EQ(dienst().pruefeBIC(std::string("MARK") + land + "FF"), 0) << land;
-    EXPECT_EQ(dienst().pruefeBIC(std::string("mark") + land + "f1X9z"), 0) << land;
+  const std::string laender =
+      "ATBEBGBLCHCYCZDEDKEEESFIFRGBGFGIGPGRHRHUIEISITLILTLULVMCMFMQMTNLNOPLPMPTREROSESISKYT";
+  for (std::size_t i = 0; i < laender.size(); i += 2) {
+    EXPECT_EQ(dienst().pruefeBIC("MARK" + laender.substr(i, 2) + "FF"), 0) << i;
+    EXPECT_EQ(dienst().pruefeBIC("mark" + laender.substr(i, 2) + "f1X9z"), 0) << i;
   }
   const Fall faelle[] = {
       {"DEUTDEFF5", 610001510, "9 characters (101)"},
-      {"DEUTDEFF50", 610001510, "10 characters"},
-      {"DEUTDEFF5000", 610001510, "12 characters"},
       {"DEUTDEF", 610001510, "7 characters"},
-      {"", 610001510, "empty"},
       {"DEU1DEFF", 610001510, "digit in the bank code"},
-      {"DEUTD1FF", 610001510, "digit in the country code"},
-      {"DEUT DEFF", 610001510, "blank"},
       {"DEUTDEF\xE4", 610001510, "non-ASCII character"},
       {"DEUTdeFF", 610001511, "lower-case country code (102)"},
       {"DEUTUSFF", 610001511, "country outside the list"},
-      {"DEUTAAFF", 610001511, "below the first code"},
       {"DEUTZZFF", 610001511, "above the last code"},
       {"DEUTBMFF", 610001511, "between BL and CH"},
   };
   for (const Fall& fall : faelle) EXPECT_EQ(dienst().pruefeBIC(fall.wert), fall.code) << fall.grund;
 }
 
-// ISO 7064 MOD 11,10 in its verification form: the running sum ends at 1 after the check digit.
-std::string mitPruefziffer(const std::string& zehn) {
-  for (char c = '0'; c <= '9'; ++c) {
-    int p = 10, s = 0;
-    for (char z : zehn + c) {
-      s = (z - '0' + p) % 10;
-      p = (2 * (s == 0 ? 10 : s)) % 11;
-    }
-    if (s == 1) return zehn + c;
-  }
-  return {};
-}
-
 TEST_F(BankUndIdNr, IdNummerCodesInIhrerReihenfolge) {
+  // The generated numbers below reach 702, 704 and test numbers; these the other steps.
   const Fall faelle[] = {
       {"", 610001520, "empty (703)"},
-      {"8609574271", 610001520, "ten digits"},
       {"86095a4271", 610001520, "ten characters with a letter: length first"},
       {"860957427190", 610001520, "twelve digits"},
       {"8609574271x", 610001521, "letter (701)"},
       {"-8609574271", 610001521, "sign"},
-      {"11123456789", 610001522, "a digit three times (702)"},
-      {"11233456789", 610001522, "two doubled digits"},
-      {"01234567890", 610001522, "ten different digits"},
-      // p runs 5, 2, 4, 6, 2, 7, 2, 8, 10, 2, so the check digit is 11 - 2 = 9.
-      {"86095742719", 0, "valid"},
-      {"86095742710", 610001524, "check digit (704)"},
+      {"01234567890", 610001522, "ten different digits (702)"},
       // p runs 4, 3, 3, 5, 2, 7, 10, 7, 5, 1; 11 - 1 = 10 becomes 0.
       {"23456789110", 0, "check digit 10 becomes 0"},
   };
@@ -155,7 +126,7 @@ TEST_F(BankUndIdNr, GenerierteIdNummernTestnummernUndJedeZiffernaenderung) {
     std::shuffle(ziffern.begin(), ziffern.end(), zufall);
     ziffern[9] = ziffern[static_cast<std::size_t>(n % 9)];
     std::shuffle(ziffern.begin(), ziffern.end(), zufall);
-    const std::string nummer = mitPruefziffer(ziffern);
+    const std::string nummer = mitIso7064(ziffern);
     ASSERT_EQ(dienst().pruefeIdNummer(nummer, false), nummer[0] == '0' ? 610001523 : 0) << nummer;
     ASSERT_EQ(dienst().pruefeIdNummer(nummer, true), 0) << nummer;
     for (std::size_t i = 0; i < 11; ++i) {

@@ -1,8 +1,7 @@
 #pragma once
 
-// An independent statement of the per-Land tax number rules, typed from the published
-// notation and weight tables rather than taken from the module, so that the tests compare
-// two separate readings of them and generate valid numbers without the module's code.
+// The per-Land tax number rules typed from the published notation and weight tables, not
+// taken from the module: the tests compare two readings and generate valid numbers with it.
 #include <array>
 #include <random>
 #include <stdexcept>
@@ -29,7 +28,6 @@ constexpr Zwoelf kNi = {0, 0, 2, 9, 0, 8, 7, 6, 5, 4, 3, 2};
 constexpr Zwoelf kNw = {0, 3, 2, 1, 0, 7, 6, 5, 4, 3, 2, 1};
 constexpr Zwoelf kRp = {0, 0, 1, 2, 0, 1, 2, 1, 2, 1, 2, 1};
 constexpr Zwoelf kBerlinA = {0, 0, 0, 0, 0, 7, 6, 5, 8, 4, 3, 2};
-constexpr Zwoelf kBerlinB = kNi;
 constexpr Zwoelf kZweierSummanden = {0, 0, 9, 8, 0, 7, 6, 5, 4, 3, 2, 1};
 
 // Berlin's weights are chosen per office and district (kBerlinA stands in here).
@@ -71,13 +69,13 @@ inline int stellen(const Land& l, char art) {
   return n;
 }
 
-// Berlin A or B by office and district; nullptr for an office outside the rule.
+// Berlin row A, or B (Niedersachsen's), by office and district; nullptr for an office
+// outside the rule.
 inline const Zwoelf* berlin(int amt, int bezirk) {
   auto in = [](int x, int a, int b) { return a <= x && x <= b; };
-  const std::string amtText = " " + std::to_string(amt) + " ";
   bool b = amt == 1118 || in(amt, 1131, 1137) || in(amt, 1194, 1198);
-  if (std::string(" 1113 1114 1117 1120 1121 1123 1124 1125 1140 ").find(amtText) !=
-      std::string::npos) {
+  if (std::string(" 1113 1114 1117 1120 1121 1123 1124 1125 1140 ")
+          .find(" " + std::to_string(amt) + " ") != std::string::npos) {
     b = in(bezirk, 201, 693);
   } else if (amt == 1116) {
     b = in(bezirk, 1, 29) || in(bezirk, 201, 693);
@@ -86,7 +84,7 @@ inline const Zwoelf* berlin(int amt, int bezirk) {
   } else if (!b && amt != 1127 && amt != 1129 && amt != 1130) {
     return nullptr;
   }
-  return b ? &kBerlinB : &kBerlinA;
+  return b ? &kNi : &kBerlinA;
 }
 
 // The check digit of the first 12 digits; -1 when the method admits none.

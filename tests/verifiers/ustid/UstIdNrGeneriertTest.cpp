@@ -1,8 +1,7 @@
-// Valid numbers built here from random bodies, their check characters computed
-// in the test, mostly by the published formulation of each method rather than
-// the validators' one (Luhn from the right, ISO 7064 in validation form, sums
-// of digits times powers of ten for the modulo methods, ...); every other
-// character in the check position must fail.
+// Valid numbers built here from random bodies, their check characters computed mostly by the
+// published formulation of each method rather than the validators' one (Luhn from the right,
+// ISO 7064 in validation form, sums of digits times powers of ten for the modulo methods, ...);
+// every other character in the check position must fail.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/verifiers/Iso7064.h"
 #include "verifiers/Verifiers.h"
 
 namespace zudadavizu_20_0 {
@@ -55,20 +55,6 @@ std::string luhn(const std::string& koerper) {
   return "";
 }
 
-// ISO 7064 MOD 11,10 in validation form: the recursion over all digits leaves 1.
-std::string iso7064(const std::string& koerper) {
-  for (char c = '0'; c <= '9'; ++c) {
-    int produkt = 10, summe = 0;
-    for (char z : koerper + c) {
-      summe = (produkt + wert(z)) % 10;
-      summe = summe == 0 ? 10 : summe;
-      produkt = summe * 2 % 11;
-    }
-    if (summe % 10 == 1) return koerper + c;
-  }
-  return "";
-}
-
 const std::vector<int> kZehner8 = {10000000, 1000000, 100000, 10000, 1000, 100, 10, 1};
 
 const struct Verfahren {
@@ -110,8 +96,8 @@ const struct Verfahren {
     // 1000000 (where the old style has exclusion ranges).
     {"GB", gewichtet("", 7, "234567", {8, 7, 6, 5, 4, 3, 2},
                      [](int s) { return zwei((970 - s - 55) % 97); })},
-    {"DE", [](Zufall& z) { return iso7064(ziffern(z, 8, "123456789")); }},
-    {"HR", [](Zufall& z) { return iso7064(ziffern(z, 10)); }},
+    {"DE", [](Zufall& z) { return dvtest::mitIso7064(ziffern(z, 8, "123456789")); }},
+    {"HR", [](Zufall& z) { return dvtest::mitIso7064(ziffern(z, 10)); }},
     // Weights 1,2 alternating, digit sums of the products; check (96 - S) mod 10.
     {"AT",
      [](Zufall& z) {
