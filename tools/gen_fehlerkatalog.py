@@ -5,7 +5,6 @@ indexed by id and the field type templates in file order."""
 import argparse
 import sys
 
-from gen_texttable import c_literal
 
 LOOKUPS = {"Default": "STANDARD", "Vast": "VAST"}
 FORMAL = "-"
@@ -66,6 +65,21 @@ def check(rows, path):
     return highest
 
 
+def literal(text):
+    """An ordinary literal in UTF-8: the compiler turns it into the execution
+    charset, exactly as it does the error keys the verifiers write as literals,
+    so that keys compare equal in every build (ISO-8859-15 with g++)."""
+    out = []
+    for ch in text:
+        if ch in '"\\':
+            out.append("\\" + ch)
+        elif ord(ch) < 0x20:
+            out.append("\\%03o" % ord(ch))
+        else:
+            out.append(ch)
+    return '"' + "".join(out) + '"'
+
+
 def emit(rows, highest, source):
     lines = [
         f"// Generated from {source} by tools/gen_fehlerkatalog.py; do not edit.",
@@ -80,7 +94,7 @@ def emit(rows, highest, source):
         texts = {n: t for l, k, n, t in rows if l == lookup and k == FORMAL}
         lines.append(f"const char* const {name}_FORMAL[] = {{")
         for number in range(highest + 1):
-            lines.append(f"    {c_literal(texts[number]) if number in texts else 'nullptr'},")
+            lines.append(f"    {literal(texts[number]) if number in texts else 'nullptr'},")
         lines.append("};")
         lines.append(f"static_assert(sizeof {name}_FORMAL / sizeof *{name}_FORMAL ==")
         lines.append("              IFormaleFehlerConstants::ID_MAX + 1);")
@@ -88,8 +102,8 @@ def emit(rows, highest, source):
         for l, key, number, text in rows:
             if l == lookup and key != FORMAL:
                 id_text = "FeldtypVorlage::JEDE_ID" if number is None else str(number)
-                lines.append(f"    {{{c_literal(key)}, {id_text},")
-                lines.append(f"     {c_literal(text)}}},")
+                lines.append(f"    {{{literal(key)}, {id_text},")
+                lines.append(f"     {literal(text)}}},")
         lines.append("};")
         lines.append("")
     lines.append("}  // namespace")
@@ -110,7 +124,7 @@ def main():
     rows = read_rows(args.tsv)
     highest = check(rows, args.tsv)
     source = "/".join(args.tsv.split("/")[-2:])
-    with open(args.out, "w", encoding="ascii") as f:
+    with open(args.out, "w", encoding="utf-8") as f:
         f.write(emit(rows, highest, source))
 
 
