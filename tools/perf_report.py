@@ -21,18 +21,21 @@ def benchmark_binaries(build_dir):
                 yield exe
 
 
-def run(exe, min_time):
-    out = subprocess.run([exe, "--benchmark_format=json", f"--benchmark_min_time={min_time}"],
+def run(exe, min_time, repetitions):
+    # The median of several runs: a shared machine's odd slow run moves it least.
+    out = subprocess.run([exe, "--benchmark_format=json", f"--benchmark_min_time={min_time}",
+                          f"--benchmark_repetitions={repetitions}",
+                          "--benchmark_report_aggregates_only=true"],
                          check=True, capture_output=True, text=True).stdout
     for b in json.loads(out)["benchmarks"]:
-        if b.get("run_type") == "aggregate":
+        if b.get("aggregate_name") != "median":
             continue
         scale = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}[b.get("time_unit", "ns")]
         # CPU time, so that other load on the machine distorts the figures less;
         # a benchmark that checks several values per iteration reports items.
         cpu_ns = b["cpu_time"] * scale
         per_second = b.get("items_per_second") or (1e9 / cpu_ns if cpu_ns else 0)
-        yield f"{os.path.basename(exe)}: {b['name']}", per_second, 1e9 / per_second
+        yield f"{os.path.basename(exe)}: {b['run_name']}", per_second, 1e9 / per_second
 
 
 def machine():
@@ -50,12 +53,13 @@ def main():
     ap.add_argument("--build", default="build")
     ap.add_argument("--out", default="docs/performance.md")
     ap.add_argument("--min-time", default="0.2")
+    ap.add_argument("--repetitions", default="5")
     args = ap.parse_args()
 
     rows = []
     for exe in benchmark_binaries(args.build):
         print(f"running {os.path.relpath(exe)} ...", file=sys.stderr)
-        rows.extend(run(exe, args.min_time))
+        rows.extend(run(exe, args.min_time, args.repetitions))
     if not rows:
         sys.exit("no benchmarks found; build first (./dv build)")
 
@@ -69,7 +73,8 @@ def main():
     print(table)
     os.makedirs(os.path.dirname(args.out) or ".", exist_ok=True)
     with open(args.out, "w") as f:
-        f.write("# Performance\n\nWritten by `tools/perf_report.py` (`./dv bench`).\n\n" + table + "\n")
+        f.write("# Performance\n\nWritten by `tools/perf_report.py` (`./dv bench`): medians of "
+                f"{args.repetitions} runs.\n\n" + table + "\n")
 
 
 if __name__ == "__main__":
