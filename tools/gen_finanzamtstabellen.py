@@ -64,13 +64,13 @@ def pruefe_aufsteigend(pfad, nummern):
 
 def pruefe_satz(nr, s, satznummern):
     """A record needs a name; each account an IBAN that is bank code and account number
-    with valid check digits (the second account may be empty); every office number it
+    with valid check digits (an account may be empty); every office number it
     refers to is a record."""
     if not s["Name"]:
         raise DatenFehler(f"finanzaemter.tsv:{nr}: ohne Name")
     for k in ("1", "2"):
         iban, konto = s["Iban" + k], s["Konto" + k].replace(" ", "")
-        if k == "2" and not iban:
+        if not iban:
             continue
         bban = s["Blz" + k] + konto.zfill(10)
         if iban[4:] != bban or int(bban + "1314" + iban[2:4]) % 97 != 1:

@@ -1,25 +1,22 @@
 #!/usr/bin/env python3
-"""Generates the tax office directory taxoffice/data/{finanzaemter,
+"""Generates the bundled tax office directory taxoffice/data/{finanzaemter,
 finanzamtslisten,testfinanzaemter,verzeichnisherkunft}.tsv from the sources in
 tools/finanzamtsverzeichnis/.
 
 Office numbers are the tax administration's (finanzamtsnummern-*.txt) as far
-as the fixed counts allow: per Land key, the offices of the selection list
-take the lowest real numbers not fixed in aemter.tsv (the special offices
-2380-2393 and 5170-5176 never enter a list), the offices without a list take
-the next ones, and only offices left over get invented numbers. Real numbers
-beyond the record count are left out and reported. Test and training offices
-never get a real number.
+as the fixed counts of laender.tsv allow: per Land key, the offices of the
+selection list take the lowest real numbers not fixed in feste_aemter.tsv (the
+special offices 2380-2393 and 5170-5176 never enter a list), the offices
+without a list take the next ones, and only offices left over get invented
+numbers. Real numbers beyond the record count are left out and reported. Test
+and training offices never get a real number.
 
-Everything else is a stand-in: names, towns, postal codes and dialling codes
-come from the vocabulary; streets, telephone numbers, post-office boxes, bank
-accounts, addresses under .example and remarks are drawn with a seeded random
-generator, so the output is the same on every run with the same seed.
-
-Bank accounts: the first is at the Bundesbank branch whose postal prefix fits
-the office best (BLZ = branch code + 00000, BIC = MARKDEF1 + branch code), the
-second, where present, at the Land's bank of laender.tsv; IBANs are built from
-BLZ and account number with the ISO 7064 MOD 97-10 check digits.
+Only the number is known of a real office, so its record holds the number and
+a name made of the number and the Land ("1040 (Saarland)"), or the name fixed
+in feste_aemter.tsv; every other field stays empty. Invented numbers get
+contents that say they are placeholders: the postal code and bank code 0...0,
+which no town or bank has, and addresses under the reserved domain .example.
+PlzZusatz must be filled on 207 records; it is "00000" there.
 
 Usage: tools/gen_finanzamtsverzeichnis.py [--seed N] [--ziel taxoffice/data]"""
 import argparse
@@ -33,26 +30,22 @@ from gen_finanzamtstabellen import FELDER  # noqa: E402
 QUELLEN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "finanzamtsverzeichnis")
 STANDARD_SEED = 31415
 PLZ_ZUSATZ_ANZAHL = 207
+KEINE_PLZ = "00000"  # no German postal code starts with 00
+KEINE_BLZ = "00000000"  # nor any bank code with 0
 NRW_TESTBEREICHE = [(5400, 5424), (5500, 5519), (5600, 5624)]
 NRW_TESTNAME = "Testfinanzamt Nordrhein-Westfalen -{n}-"
 ECHTE_NUMMERN = "finanzamtsnummern-gemfa-2026-02.txt"
 SONDERAEMTER = [range(2380, 2394), range(5170, 5177)]  # records, never in a selection list
-# The directory's origin as the module reports it; "ja": names, addresses and
-# accounts are stand-ins.
+# The directory's origin as the module reports it; "ja": a stand-in.
 HERKUNFT = ("ja", "Finanzamtsnummern aus dem Finanzamtsverzeichnis der Finanzverwaltung "
             "(GemFA 2.0, Stand 2. Februar 2026; {auswahl} wählbar, {ohne_liste} nur als "
-            "Datensatz, {fehlend} nicht aufgenommen); Namen, Anschriften und "
-            "Bankverbindungen sind Platzhalter.")
+            "Datensatz, {fehlend} nicht aufgenommen), ohne Namen und Anschriften; "
+            "die übrigen Nummern sind erfundene Platzhalter.")
 
 
 def tsv(name):
     with open(os.path.join(QUELLEN, name), encoding="utf-8") as f:
         return [z.rstrip("\n").split("\t") for z in f if z.strip() and not z.startswith("#")]
-
-
-def zeilen(name):
-    with open(os.path.join(QUELLEN, name), encoding="utf-8") as f:
-        return [z.rstrip("\n") for z in f if z.strip() and not z.startswith("#")]
 
 
 def bereich(text):
@@ -66,44 +59,36 @@ def iban(blz, konto):
     return f"DE{pruef:02d}{bban}"
 
 
-def kennung(text):
-    """Lower-case domain label of a name: umlauts transliterated, others dropped."""
-    for a, b in (("ä", "ae"), ("ö", "oe"), ("ü", "ue"), ("ß", "ss"), ("Ä", "ae"),
-                 ("Ö", "oe"), ("Ü", "ue")):
-        text = text.replace(a, b)
-    teile, wort = [], ""
-    for c in text.lower():
-        if c.isascii() and c.isalnum():
-            wort += c
-        elif wort:
-            teile.append(wort)
-            wort = ""
-    return "-".join(teile + ([wort] if wort else []))
-
-
-def gruppiert(ziffern, laengen):
-    teile, pos = [], 0
-    for laenge in laengen:
-        teile.append(ziffern[pos:pos + laenge])
-        pos += laenge
-    return " ".join(teile)
+def platzhalter(n, land_name):
+    """Every field of an invented office, each saying it is made up."""
+    nummer = str(n)
+    s = dict.fromkeys((f for f, _ in FELDER), "")
+    s.update(
+        BuFaNummer=nummer, Name=f"Platzhalter {nummer} ({land_name})",
+        Strasse="Platzhalterstraße 1", Plz=KEINE_PLZ, Ort="Platzhalter",
+        Telefon=f"00000 {nummer}-0", Telefax=f"00000 {nummer}-9", PlzPostfach=KEINE_PLZ,
+        Postfach=nummer, Blz1=KEINE_BLZ, Konto1=nummer, Bank1="Platzhalter, kein Konto",
+        Iban1=iban(KEINE_BLZ, nummer), KontoBuFaNummer1=nummer,
+        Oeffnungszeiten="Platzhalter: kein Finanzamt, keine Sprechzeiten",
+        EMail=f"platzhalter-{nummer}@finanzamt.example",
+        EMail2=f"poststelle-{nummer}@platzhalter.example",
+        Internet=f"www.platzhalter.example/{nummer}",
+        Internet2=f"https://www.platzhalter.example/finanzamt/{nummer}",
+        Bemerkung=f"Platzhalter: die Nummer {nummer} ist erfunden, damit die festen Anzahlen "
+                  "des Verzeichnisses stimmen; Name, Anschrift und Konto sind es auch.")
+    return s
 
 
 class Verzeichnis:
     def __init__(self, seed):
         self.rng = random.Random(seed)
         self.laender = {int(z[0]): z for z in tsv("laender.tsv")}
-        self.filialen = {}
-        for land, code, ort, praefixe in tsv("bundesbank.tsv"):
-            self.filialen.setdefault(int(land), []).append((code, ort, praefixe.split(",")))
-        self.aemter = tsv("aemter.tsv")
-        self.strassen = zeilen("strassen.txt")
-        self.zeiten = zeilen("oeffnungszeiten.txt")
-        self.bemerkungen = zeilen("bemerkungen.txt")
+        self.feste = tsv("feste_aemter.tsv")
         self.test = {int(n): name for n, name in tsv("testfinanzaemter.tsv")}
-        self.echt = {int(n) for n in zeilen(ECHTE_NUMMERN)}
+        self.echt = {int(n) for n, in tsv(ECHTE_NUMMERN)}
         self.echte_nach_art = {"L": set(), "S": set()}
         self.fehlend = []
+        self.aemter = []  # [Land key, art, number, index of its fixed row or None]
         doppelt = sorted(self.echt & set(self.test))
         if doppelt:
             sys.exit(f"Testfinanzämter mit echter Nummer: {doppelt}")
@@ -113,150 +98,76 @@ class Verzeichnis:
             for n in range(von, bis + 1):
                 self.test[n] = NRW_TESTNAME.format(n=n)
         for land, z in sorted(self.laender.items()):
-            frei = [n for n in bereich(z[4]) if n not in self.test and n not in self.echt]
-            for i, n in enumerate(sorted(self.rng.sample(frei, int(z[5]))), 1):
-                self.test[n] = z[6].format(n=n, i=i)
+            frei = [n for n in bereich(z[3]) if n not in self.test and n not in self.echt]
+            for i, n in enumerate(sorted(self.rng.sample(frei, int(z[4]))), 1):
+                self.test[n] = z[5].format(n=n, i=i)
 
     def nummern(self):
-        """Assigns numbers to the offices without a fixed one: real numbers as
-        described above, then invented ones; ascending in vocabulary order."""
-        fest = {int(a[2]) for a in self.aemter if a[2]}
-        for a in self.aemter:
-            if a[2] and int(a[2]) in self.echt:
-                self.echte_nach_art[a[1]].add(int(a[2]))
+        """Numbers for the offices of each key and kind: the fixed ones, real numbers as
+        described above, then invented ones, which go first to fixed rows without a number."""
+        fest = {int(f[2]) for f in self.feste if f[2]}
         for land, z in sorted(self.laender.items()):
             echt = sorted(n for n in self.echt - fest if n // 100 == land)
-            frei = [n for n in bereich(z[3])
+            frei = [n for n in bereich(z[2])
                     if n not in fest and n not in self.test and n not in self.echt]
+            anzahl = {"L": int(z[6]), "S": int(z[7]) - int(z[6])}
             for art in ("L", "S"):
-                offen = [a for a in self.aemter if int(a[0]) == land and a[1] == art and not a[2]]
+                eigene = [i for i, f in enumerate(self.feste) if int(f[0]) == land and f[1] == art]
+                for i in eigene:
+                    if self.feste[i][2]:
+                        n = int(self.feste[i][2])
+                        self.aemter.append([land, art, n, i])
+                        if n in self.echt:
+                            self.echte_nach_art[art].add(n)
+                ohne_nummer = [i for i in eigene if not self.feste[i][2]]
+                offen = anzahl[art] - len(eigene) + len(ohne_nummer)
                 passend = [n for n in echt
-                           if art == "S" or not any(n in r for r in SONDERAEMTER)][:len(offen)]
+                           if art == "S" or not any(n in r for r in SONDERAEMTER)][:offen]
                 echt = [n for n in echt if n not in passend]
-                erfunden = self.rng.sample(frei, len(offen) - len(passend))
+                erfunden = sorted(self.rng.sample(frei, offen - len(passend)))
                 frei = [n for n in frei if n not in erfunden]
                 self.echte_nach_art[art].update(passend)
-                for amt, n in zip(offen, sorted(passend + erfunden)):
-                    amt[2] = str(n)
+                if len(ohne_nummer) > len(erfunden):
+                    sys.exit(f"Land {land}: zu wenig erfundene Nummern für feste Einträge")
+                for n, i in zip(erfunden, ohne_nummer + [None] * len(erfunden)):
+                    self.aemter.append([land, art, n, i])
+                self.aemter += [[land, art, n, None] for n in passend]
             self.fehlend += echt
+        self.aemter.sort(key=lambda a: a[2])
 
     def herkunft(self):
         return (HERKUNFT[0], HERKUNFT[1].format(auswahl=len(self.echte_nach_art["L"]),
                                                 ohne_liste=len(self.echte_nach_art["S"]),
                                                 fehlend=len(self.fehlend)))
 
-    def filiale(self, land, plz):
-        """The Land's Bundesbank branch with the longest postal prefix of plz (else the first)."""
-        def passung(filiale):
-            return max((len(p) for p in filiale[2] if plz.startswith(p)), default=0)
-        return max(self.filialen[land], key=passung)
-
-    def telefon(self, vorwahl):
-        stamm = str(self.rng.randint(2, 9)) + "".join(
-            str(self.rng.randint(0, 9)) for _ in range(max(3, 8 - len(vorwahl)) - 1))
-        durchwahl = self.rng.choice(["199", "299", "399", "444", "555", "1599", "2099", "100"])
-        return f"{vorwahl} {stamm}-0", f"{vorwahl} {stamm}-{durchwahl}"
-
-    def nahe_plz(self, plz):
-        while True:
-            neu = plz[:3] + f"{self.rng.randint(0, 99):02d}"
-            if neu != plz:
-                return neu
-
-    def postfach(self):
-        n = str(self.rng.choice([self.rng.randint(100, 9999), self.rng.randint(10000, 999999)]))
-        if len(n) <= 4:
-            return n
-        rest = len(n) % 2
-        return " ".join(([n[:rest]] if rest else []) + [n[i:i + 2] for i in range(rest, len(n), 2)])
-
-    def bemerkung(self, amt, land_name, haupt):
-        art = "A" if haupt else amt[1]
-        passend = [b for b in self.bemerkungen if b.startswith(art + ":")]
-        allgemein = [b for b in self.bemerkungen if b[1] != ":"]
-        teile = []
-        if passend:
-            teile.append(self.rng.choice(passend)[2:])
-        if art == "L" and self.rng.random() < 0.45:
-            teile += self.rng.sample(allgemein, self.rng.choice([1, 1, 2]))
-        text = " ".join(teile)
-        return text.format(ort=amt[4], land=land_name, haupt=haupt)
-
     def saetze(self):
-        nach_name = {(a[0], a[3]): a for a in self.aemter}
-        aussenstellen = {}
-        for a in self.aemter:
-            if a[8]:
-                aussenstellen.setdefault((a[0], a[8]), []).append(int(a[2]))
-        mit_zusatz = set(self.rng.sample(sorted(int(a[2]) for a in self.aemter), PLZ_ZUSATZ_ANZAHL))
-
+        mit_zusatz = set(self.rng.sample([a[2] for a in self.aemter], PLZ_ZUSATZ_ANZAHL))
+        nummer_von = {a[3]: str(a[2]) for a in self.aemter if a[3] is not None}
         saetze = []
-        for amt in sorted(self.aemter, key=lambda a: int(a[2])):
-            land, art, nummer, name, ort, plz, vorwahl, zusatz, haupt = amt
-            z = self.laender[int(land)]
-            land_name, domain = z[1], z[2]
-            n = int(nummer)
-            s = dict.fromkeys(f for f, _ in FELDER)
-            s.update(BuFaNummer=nummer, Name=name, NamensZusatz=zusatz, Plz=plz, Ort=ort)
-            s["Strasse"] = f"{self.rng.choice(self.strassen)} {self.rng.randint(1, 120)}" + (
-                "a" if self.rng.random() < 0.1 else "")
-            s["Telefon"], s["Telefax"] = self.telefon(vorwahl)
-            s["PlzZusatz"] = self.nahe_plz(plz) if n in mit_zusatz else ""
-            if self.rng.random() < 0.9:
-                s["PlzPostfach"], s["Postfach"] = self.nahe_plz(plz), self.postfach()
+        for land, _, n, i in self.aemter:
+            land_name = self.laender[land][1]
+            if n in self.echt:
+                s = dict.fromkeys((f for f, _ in FELDER), "")
+                s.update(BuFaNummer=str(n), Name=f"{n} ({land_name})")
             else:
-                s["PlzPostfach"] = s["Postfach"] = ""
-
-            hauptnummer = nach_name[(land, haupt)][2] if haupt else ""
-            if haupt:
-                konto_amt = hauptnummer
-            elif z[9]:
-                konto_amt = nach_name[(land, z[9])][2]
-            else:
-                konto_amt = nummer
-            code, filialort, _ = self.filiale(int(land), plz)
-            konto = code + "0" + "".join(str(self.rng.randint(0, 9)) for _ in range(4))
-            s["Blz1"] = code + "00000"
-            s["Konto1"] = gruppiert(konto, [3, 3, 2]) if land in ("91", "92") else konto
-            s["Bank1"] = z[7].format(ort=filialort)
-            s["Iban1"], s["Bic1"] = iban(s["Blz1"], konto), "MARKDEF1" + code
-            s["KontoBuFaNummer1"] = konto_amt
-            if self.rng.random() < 0.45:
-                bank, blz, bic = z[8].split(";")
-                konto2 = str(self.rng.randint(10**8, 10**10 - 1))
-                s.update(Blz2=blz, Konto2=konto2, Bank2=bank, Iban2=iban(blz, konto2), Bic2=bic,
-                         KontoBuFaNummer2=konto_amt)
-
-            sonderamt = art == "S"
-            s["Oeffnungszeiten"] = "" if sonderamt else self.rng.choice(self.zeiten)
-            kurz = kennung(name)
-            if not sonderamt and self.rng.random() < 0.85:
-                s["EMail"] = f"poststelle@fa-{kurz}.{domain}.example"
-            if not s["EMail"] or len(s["EMail"]) > 50:
-                s["EMail"] = "" if sonderamt else f"poststelle.{nummer}@{domain}.example"
-            s["EMail2"] = f"poststelle-{nummer}@finanzverwaltung.{domain}.example"
-            if not sonderamt and self.rng.random() < 0.8:
-                s["Internet"] = f"www.finanzamt-{kurz}.{domain}.example"
-                if len(s["Internet"]) > 60:
-                    s["Internet"] = f"www.{domain}.example/finanzamt-{nummer}"
-            s["Internet2"] = f"https://www.finanzverwaltung.{domain}.example/fa/{nummer}"
-            s["Bemerkung"] = self.bemerkung(amt, land_name, haupt)
-            if haupt:
-                s["BezugBuFaNummer"] = hauptnummer
-                s["BezugText"] = f"Außenstelle v. Finanzamt {haupt}"
-            elif (land, name) in aussenstellen:
-                s["BezugBuFaNummer"] = str(aussenstellen[(land, name)][0])
-                s["BezugText"] = "zugehörige Außenstellen"
-            werte = ["" if s[f] is None else s[f] for f, _ in FELDER]
-            for (f, breite), wert in zip(FELDER, werte):
-                if len(wert) > breite:
-                    sys.exit(f"{nummer}: {f} zu lang: {wert!r}")
-            saetze.append(werte)
+                s = platzhalter(n, land_name)
+            if i is not None:
+                fest = self.feste[i]
+                s["Name"] = fest[3] or s["Name"]
+                s["NamensZusatz"], s["BezugText"] = fest[4], fest[5]
+                if fest[5] == "zugehörige Außenstellen":
+                    s["BezugBuFaNummer"] = nummer_von[i - 1]
+            s["PlzZusatz"] = KEINE_PLZ if n in mit_zusatz else ""
+            for f, breite in FELDER:
+                if len(s[f]) > breite:
+                    sys.exit(f"{n}: {f} zu lang: {s[f]!r}")
+            saetze.append([s[f] for f, _ in FELDER])
         return saetze
 
-    def listen(self):
-        return sorted((int(a[0]), int(a[2]), "Finanzamt " + a[3]) for a in self.aemter
-                      if a[1] == "L")
+    def listen(self, saetze):
+        namen = {int(s[0]): s[1] for s in saetze}
+        return [(land, n, "Finanzamt " + namen[n]) for land, art, n, _ in self.aemter
+                if art == "L"]
 
 
 def schreibe(pfad, kopf, zeilen_):
@@ -278,12 +189,12 @@ def main():
     saetze = v.saetze()
     herkunft = (f"# Generated by tools/gen_finanzamtsverzeichnis.py (seed {args.seed}) from "
                 f"tools/finanzamtsverzeichnis/; office numbers from {ECHTE_NUMMERN}, "
-                "all other data stand-ins.")
+                "invented numbers with placeholder contents.")
     schreibe(os.path.join(args.ziel, "finanzaemter.tsv"),
              [herkunft, "# " + "\t".join(f for f, _ in FELDER)], saetze)
     schreibe(os.path.join(args.ziel, "finanzamtslisten.tsv"),
              [herkunft, "# Land key\tnumber\tname (sorted by number within each Land)"],
-             v.listen())
+             v.listen(saetze))
     schreibe(os.path.join(args.ziel, "testfinanzaemter.tsv"),
              [herkunft, "# number\tname of the test or training office"],
              sorted(v.test.items()))
