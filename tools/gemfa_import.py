@@ -14,8 +14,9 @@ bundled list, less any number that the export has as an office.
 A text too long for its field, a text outside ISO-8859-15 or with a control
 character, an office without a name, a number that is not four digits or
 occurs twice stops the import with a message naming the office and the field.
-With --kuerzen an overlong street is shortened as the build reports: "straße"
-becomes "str.", "Straße" "Str.".
+With --kuerzen an overlong street is shortened as the build reports: the words
+of KUERZUNGEN are abbreviated one after the other until it fits ("straße" to
+"str.", "Promenade" to "Prom.", ...); the house number stays whole.
 
 Usage: tools/gemfa_import.py --export FILE --ziel DIR [--kuerzen] [--gebuendelt taxoffice/data]"""
 import argparse
@@ -43,7 +44,8 @@ BEKANNT = {
 }
 KONTAKTE = {"Tel": "Telefon", "Fax": "Telefax", "Mail": "EMail", "URL": "Internet"}
 SONDERAEMTER = [range(2380, 2394), range(5170, 5177)]  # records, never in a selection list
-KUERZUNGEN = [("straße", "str."), ("Straße", "Str."), ("strasse", "str."), ("Strasse", "Str.")]
+KUERZUNGEN = [("straße", "str."), ("Straße", "Str."), ("strasse", "str."), ("Strasse", "Str."),
+              ("promenade", "prom."), ("Promenade", "Prom."), ("platz", "pl."), ("Platz", "Pl.")]
 
 
 class ImportFehler(Exception):
@@ -146,7 +148,8 @@ class Import:
                 raise ImportFehler(f"Finanzamt {nummer}: {feld} mit Steuerzeichen: {wert!r}")
             if feld == "Strasse" and len(wert) > BREITE[feld] and self.kuerzen:
                 for lang, kurz in KUERZUNGEN:
-                    wert = wert.replace(lang, kurz)
+                    if len(wert) > BREITE[feld]:
+                        wert = wert.replace(lang, kurz)
                 self.meldungen.append(f"Finanzamt {nummer}: Strasse gekürzt: {s[feld]!r} -> "
                                       f"{wert!r}")
                 s[feld] = wert

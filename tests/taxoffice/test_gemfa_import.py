@@ -104,6 +104,10 @@ class Fehler(Fixture):
         self.assertEqual(self.datei("finanzaemter.tsv")[0][3], "Lange Beispielstr. 12345678 7")
         self.assertEqual(imp.meldungen[0], "Finanzamt 1013: Strasse gekürzt: "
                          "'Lange Beispielstraße 12345678 7' -> 'Lange Beispielstr. 12345678 7'")
+        # Words abbreviated one after the other, until the street fits.
+        self.importiere([('Strasse="Marktplatz"', 'Strasse="Lange Beispielpromenade am Platz"'),
+                         ('PLZ="99998"', 'HausNr="1-3" PLZ="99998"')], kuerzen=True)
+        self.assertEqual(self.datei("finanzaemter.tsv")[0][3], "Lange Beispielprom. am Pl. 1-3")
         # Shortening covers streets only; a street still too long stops the build.
         self.assertFehler([('Strasse="Marktplatz"', 'Strasse="' + "x" * 31 + '"')],
                           "Finanzamt 1013: Strasse hat 31", kuerzen=True)
