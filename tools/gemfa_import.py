@@ -200,7 +200,6 @@ def importiere(export, ziel, gebuendelt, kuerzen=False):
     os.makedirs(ziel, exist_ok=True)
     for datei in ("bundeslaender.tsv", "landliste.tsv"):
         shutil.copyfile(os.path.join(gebuendelt, datei), os.path.join(ziel, datei))
-    laender = set()
     with open(os.path.join(gebuendelt, "bundeslaender.tsv"), encoding="utf-8") as f:
         laender = {int(z.split("\t")[0]) for z in f if z.strip() and not z.startswith("#")}
     for n in imp.aemter:

@@ -44,7 +44,7 @@ std::map<int, std::string> alsMap(const FinanzamtListenEintrag* liste) {
 }
 
 // The fixed counts describe the bundled directory; an imported one has the export's own.
-#define DV_NUR_GEBUENDELT()                 \
+#define DV_NUR_GEBUENDELT()              \
   if (!FINANZAMTSVERZEICHNIS_IST_ERSATZ) \
   GTEST_SKIP() << "feste Anzahlen gelten nur für das mitgelieferte Verzeichnis"
 

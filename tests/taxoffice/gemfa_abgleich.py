@@ -31,7 +31,8 @@ def erwartet(export):
             if (lokal(kind.tag) == "Adresse" and not hausanschrift
                     and lokal(kind.get(XSI_TYPE, "")) == "HausanschriftType"):
                 hausanschrift = True
-                teile = [kind.get("Strasse", ""), kind.get("HausNr", "") + kind.get("HausNrZusatz", "")]
+                teile = [kind.get("Strasse", ""),
+                         kind.get("HausNr", "") + kind.get("HausNrZusatz", "")]
                 s.update(Strasse=" ".join(" ".join(teile).split()), Plz=kind.get("PLZ", ""),
                          Ort=kind.get("Ort", ""))
             elif lokal(kind.tag) == "Kontakt" and kind.get("Bezeichnung") in KONTAKTE:

@@ -118,7 +118,8 @@ class Fehler(Fixture):
         self.importiere([('Name="Beispielhausen"', 'Name="' + "B" * 100 + '"')])
 
     def test_zeichen_ausserhalb_iso_8859_15_und_steuerzeichen(self):
-        self.assertFehler([('Ort="Öde"', 'Ort="Łódź"')], "Finanzamt 1013: Ort nicht in ISO-8859-15")
+        self.assertFehler([('Ort="Öde"', 'Ort="Łódź"')],
+                          "Finanzamt 1013: Ort nicht in ISO-8859-15")
         self.assertFehler([('Inhalt="09999 123-0"', 'Inhalt="09999&#9;123"')],
                           "Finanzamt 9288: Telefon mit Steuerzeichen")
 
@@ -126,8 +127,10 @@ class Fehler(Fixture):
         for falsch in ("101", "10130", "1O13", "", "١٠١٣"):
             self.assertFehler([('BuFaNr="1013"', f'BuFaNr="{falsch}"')],
                               "Öde-Süd €", f"BuFaNummer {falsch!r} nicht vierstellig")
-        self.assertFehler([('BuFaNr="9288"', 'BuFaNr="1013"')], "Finanzamt 1013: BuFaNummer doppelt")
-        self.assertFehler([('BuFaNr="1013"', 'BuFaNr="2513"')], "Finanzamt 2513: BuFaNummer ohne Land")
+        self.assertFehler([('BuFaNr="9288"', 'BuFaNr="1013"')],
+                          "Finanzamt 1013: BuFaNummer doppelt")
+        self.assertFehler([('BuFaNr="1013"', 'BuFaNr="2513"')],
+                          "Finanzamt 2513: BuFaNummer ohne Land")
 
     def test_name_fehlt_kein_amt_kein_xml(self):
         self.assertFehler([('Name="Öde-Süd €"', 'Name=" "')], "Finanzamt 1013: Name fehlt")
