@@ -89,9 +89,10 @@ class Import:
                     continue
                 attribute = {}
                 for a, wert in e.attrib.items():
+                    a = a if a == XSI_TYPE else lokal(a)
                     if a in BEKANNT[name][1]:
                         attribute[a] = wert
-                    elif a != XSI_TYPE:
+                    else:
                         self.melde_unbekannt(f"Attribut {lokal(a)} von {name}")
                 if name == "Finanzamt":
                     amt = {"attribute": attribute, "adressen": [], "kontakte": []}
