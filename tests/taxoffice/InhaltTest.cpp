@@ -73,7 +73,8 @@ TEST(Verzeichnisinhalt, UnterEchtenNummernNurNummerUndLand) {
       EXPECT_EQ(felder.at("Name").rfind("Platzhalter " + nummer, 0), 0u) << nummer;
       EXPECT_EQ(felder.at("Plz"), "00000") << nummer;
       EXPECT_EQ(felder.at("Blz1"), "00000000") << nummer;
-      EXPECT_EQ(felder.at("EMail").substr(felder.at("EMail").size() - 8), ".example") << nummer;
+      const std::string& mail = felder.at("EMail");
+      EXPECT_TRUE(mail.size() > 8 && mail.compare(mail.size() - 8, 8, ".example") == 0) << mail;
       continue;
     }
     ++echte;
@@ -97,6 +98,7 @@ TEST(Verzeichnisinhalt, UnterEchtenNummernNurNummerUndLand) {
     EXPECT_EQ(echt.count(feste.at(text)), 0u) << text;
   }
 }
+#undef DV_FELDER_ALS_MAP
 
 #ifdef DV_GEMFA_EXPORT_DATEI
 // The number of Finanzamt elements of the export, counted over its tags by local name.
