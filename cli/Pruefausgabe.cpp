@@ -55,19 +55,22 @@ int Pruefausgabe::meldeAusnahme(const std::string& wert, const std::string& text
 
 int Pruefausgabe::fuerJedenWert(const Argumente& werte,
                                 const std::function<void(Pruefung&)>& pruefe) {
-  return dvhost::fuerJedenWert(werte, [&](const std::string& wert) {
-    Pruefung p;
-    try {
-      p.wert = wert;
-      if (normalisieren_) p.normalisiert = normalisiere(wert);
-      pruefe(p);
-      return melde(std::move(p));
-    } catch (const std::exception& e) {
-      return meldeAusnahme(wert, e.what(), p.art);
-    }
-  }, [&](const std::string& anfang, const std::string& meldung) {
-    return meldeAusnahme(anfang, meldung);
-  });
+  return dvhost::fuerJedenWert(
+      werte,
+      [&](const std::string& wert) {
+        Pruefung p;
+        try {
+          p.wert = wert;
+          if (normalisieren_) p.normalisiert = normalisiere(wert);
+          pruefe(p);
+          return melde(std::move(p));
+        } catch (const std::exception& e) {
+          return meldeAusnahme(wert, e.what(), p.art);
+        }
+      },
+      [&](const std::string& anfang, const std::string& meldung) {
+        return meldeAusnahme(anfang, meldung);
+      });
 }
 
 void meldeText(Sitzung& sitzung, bool json, const std::string& wert, const std::string& text) {
@@ -81,16 +84,19 @@ void meldeText(Sitzung& sitzung, bool json, const std::string& wert, const std::
 int meldeTexte(Sitzung& sitzung, bool json, const Argumente& werte,
                const std::function<std::string(int)>& textZu) {
   Pruefausgabe fehler(sitzung, json, std::string());
-  return fuerJedenWert(werte, [&](const std::string& wert) {
-    int nummer = 0;
-    if (!alsZahl(wert, nummer)) return fehler.meldeAusnahme(wert, "keine Zahl");
-    const std::string text = textZu(nummer);
-    if (text.empty()) return fehler.meldeAusnahme(wert, "kein Text zu dieser Nummer");
-    meldeText(sitzung, json, wert, text);
-    return static_cast<int>(kAllesGueltig);
-  }, [&](const std::string& anfang, const std::string& meldung) {
-    return fehler.meldeAusnahme(anfang, meldung);
-  });
+  return fuerJedenWert(
+      werte,
+      [&](const std::string& wert) {
+        int nummer = 0;
+        if (!alsZahl(wert, nummer)) return fehler.meldeAusnahme(wert, "keine Zahl");
+        const std::string text = textZu(nummer);
+        if (text.empty()) return fehler.meldeAusnahme(wert, "kein Text zu dieser Nummer");
+        meldeText(sitzung, json, wert, text);
+        return static_cast<int>(kAllesGueltig);
+      },
+      [&](const std::string& anfang, const std::string& meldung) {
+        return fehler.meldeAusnahme(anfang, meldung);
+      });
 }
 
 std::string normalisiere(const std::string& latin9) {

@@ -21,11 +21,16 @@ bool alle(const std::string& wert, std::size_t von, std::size_t bis, Klasse klas
 
 const char* artName(Wertart art) {
   switch (art) {
-    case Wertart::kIBAN: return "iban";
-    case Wertart::kBIC: return "bic";
-    case Wertart::kIdNr: return "idnr";
-    case Wertart::kSteuernummer: return "steuernummer";
-    case Wertart::kUStIdNr: return "ustidnr";
+    case Wertart::kIBAN:
+      return "iban";
+    case Wertart::kBIC:
+      return "bic";
+    case Wertart::kIdNr:
+      return "idnr";
+    case Wertart::kSteuernummer:
+      return "steuernummer";
+    case Wertart::kUStIdNr:
+      return "ustidnr";
   }
   return "";
 }
@@ -43,8 +48,7 @@ std::vector<Wertart> formPasstZu(const std::string& wert) {
   }
   if (ziffern && n == 11) arten.push_back(Wertart::kIdNr);
   if (ziffern && n == 13) arten.push_back(Wertart::kSteuernummer);
-  if (land && n >= 4 && n <= 14 && alle(wert, 2, n, istAlnum) &&
-      !alle(wert, 2, n, istBuchstabe)) {
+  if (land && n >= 4 && n <= 14 && alle(wert, 2, n, istAlnum) && !alle(wert, 2, n, istBuchstabe)) {
     arten.push_back(Wertart::kUStIdNr);
   }
   return arten;

@@ -19,9 +19,15 @@ using Dienst = vesk::plugin2::iface::IFinanzamtsdatenService;
 void pruefeAls(Wertart art, Dienst& dienst, Pruefung& p, bool testnummern) {
   const std::string& wert = p.geprueft();
   switch (art) {
-    case Wertart::kIBAN: p.code = dienst.pruefeIBAN(wert); break;
-    case Wertart::kBIC: p.code = dienst.pruefeBIC(wert); break;
-    case Wertart::kIdNr: p.code = dienst.pruefeIdNummer(wert, testnummern); break;
+    case Wertart::kIBAN:
+      p.code = dienst.pruefeIBAN(wert);
+      break;
+    case Wertart::kBIC:
+      p.code = dienst.pruefeBIC(wert);
+      break;
+    case Wertart::kIdNr:
+      p.code = dienst.pruefeIdNummer(wert, testnummern);
+      break;
     case Wertart::kSteuernummer:
       p.code = dienst.pruefeSteuernummer(wert);
       if (p.code != 0) p.hinweis = steuernummerHinweis(dienst, wert);
@@ -69,8 +75,8 @@ int pruefe(Sitzung& sitzung, const Aufruf& aufruf) {
   if (aufruf.werte.empty()) throw Benutzungsfehler("Art der Werte fehlt");
   const std::string art = aufruf.werte.front();
   std::optional<Wertart> feste;
-  for (Wertart a : {Wertart::kIBAN, Wertart::kBIC, Wertart::kIdNr, Wertart::kSteuernummer,
-                    Wertart::kUStIdNr}) {
+  for (Wertart a :
+       {Wertart::kIBAN, Wertart::kBIC, Wertart::kIdNr, Wertart::kSteuernummer, Wertart::kUStIdNr}) {
     if (art == artName(a)) feste = a;
   }
   if (!feste && art != "auto") throw Benutzungsfehler("unbekannte Art " + art);

@@ -40,8 +40,8 @@ class SammelLogger : public vesk::plugin2::iface::IPluginLogger {
 
 // Prints the result of one document and its logged lines; kUngueltig unless it is valid.
 // name is the file name for the terminal, roh the same as the system gave it.
-int pruefe(Sitzung& sitzung, const std::string& name, const std::string& roh,
-           std::string dokument, bool json, std::size_t meldungen) {
+int pruefe(Sitzung& sitzung, const std::string& name, const std::string& roh, std::string dokument,
+           bool json, std::size_t meldungen) {
   SammelLogger logger(meldungen);
   auto dienst = sitzung.modul().schemaValidationService(&logger);
   TextEingabe eingabe(std::move(dokument));
@@ -135,9 +135,10 @@ int validate(Sitzung& sitzung, const Aufruf& aufruf) {
     } else if (fehler != 0) {
       meldeSystemfehler(name, fehler);
     }
-    status = std::max(status, fehler != 0 ? static_cast<int>(kEinAusgabe)
-                                          : pruefe(sitzung, name, aufruf.roh[i], std::move(dokument),
-                                                   aufruf.hat("--json"), meldungen));
+    status =
+        std::max(status, fehler != 0 ? static_cast<int>(kEinAusgabe)
+                                     : pruefe(sitzung, name, aufruf.roh[i], std::move(dokument),
+                                              aufruf.hat("--json"), meldungen));
   }
   return status;
 }
@@ -183,13 +184,13 @@ std::string mitFalschemVorgang() {
 }
 
 const DemoRegistrierung demoGueltig({60, "Schemavalidierung: gültiges Dokument", [](Sitzung& s) {
-                                       pruefe(s, "abholung.xml", "abholung.xml", kDemoDokument, false,
-                                              kStandardMeldungen);
+                                       pruefe(s, "abholung.xml", "abholung.xml", kDemoDokument,
+                                              false, kStandardMeldungen);
                                      }});
 const DemoRegistrierung demoUngueltig({61, "Schemavalidierung: unbekannter Vorgang",
                                        [](Sitzung& s) {
-                                         pruefe(s, "abholung_falsch.xml", "abholung_falsch.xml", mitFalschemVorgang(),
-                                                false, kStandardMeldungen);
+                                         pruefe(s, "abholung_falsch.xml", "abholung_falsch.xml",
+                                                mitFalschemVorgang(), false, kStandardMeldungen);
                                        }});
 
 }  // namespace

@@ -42,7 +42,8 @@ const BefehlRegistrierung registrierung(
     {"version",
      "Versionen und eingebautes Finanzamtsverzeichnis",
      "Aufruf: dvhost version [--json]\n"
-     "Zeigt die Version von dvhost, die geladene Moduldatei, Datei- und Produktversion des Moduls, den bei der "
+     "Zeigt die Version von dvhost, die geladene Moduldatei, Datei- und Produktversion des Moduls, "
+     "den bei der "
      "Registrierung übergebenen Versionstext und die Herkunft des Finanzamtsverzeichnisses, "
      "mit dem dvhost gebaut ist (Ersatzverzeichnis oder das einer Behörde, wie der "
      "Datengenerator es vermerkt); --json als ein JSON-Objekt (UTF-8).",

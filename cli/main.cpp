@@ -21,7 +21,8 @@ const char* const kStatus =
     "  1  mindestens ein Wert oder Dokument war ungültig\n"
     "  2  falscher Aufruf: unbekannter Befehl oder unbekannte Option, fehlendes Argument\n"
     "  3  Ein- oder Ausgabefehler: Datei fehlt, ist nicht lesbar, ein Verzeichnis oder zu "
-    "groß; Schreibfehler (etwa volle Platte); Modul nicht ladbar. Gemeldet auf stderr mit dem "
+    "groß; ein NUL-Byte in der Standardeingabe; Schreibfehler (etwa volle Platte); Modul "
+    "nicht ladbar. Gemeldet auf stderr mit dem "
     "Grund des Systems; danach geht es mit der nächsten Eingabe weiter.\n";
 
 // Breaks lines longer than 80 columns at blanks; continued lines start below the text of an

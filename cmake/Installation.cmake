@@ -57,6 +57,12 @@ if(DV_DEBIAN)
     install(FILES ${PROJECT_BINARY_DIR}/debian/copyright
                   ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz
             DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${komponente} COMPONENT ${komponente})
+    # The packages are not uploaded to Debian, so no bug report announces them that the first
+    # changelog entry could close.
+    file(WRITE ${PROJECT_BINARY_DIR}/debian/overrides/${komponente}
+         "${komponente}: initial-upload-closes-no-bugs\n")
+    install(FILES ${PROJECT_BINARY_DIR}/debian/overrides/${komponente}
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides COMPONENT ${komponente})
   endforeach()
 else()
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/NEWS.md
@@ -74,17 +80,18 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebLdconfigTrigger.cmake)
 set(dv_version "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
 
 # Per package: name, section, description (synopsis, then the long text), relations.
 set(CPACK_DEBIAN_DIVIDEVIRA_PACKAGE_NAME dividevira)
 set(CPACK_DEBIAN_DIVIDEVIRA_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_DIVIDEVIRA_DESCRIPTION "plug-in module of German electronic tax filing
- The module that a client library of German electronic tax filing loads: German
- error texts, the tax office directory with checks and conversions of tax
- numbers, IBAN, BIC and identification numbers, and XML schema validation of
- transfer documents. With the host program dvhost, which runs its services
- from the command line.")
+The module that a client library of German electronic tax filing loads: German
+error texts, the tax office directory with checks and conversions of tax
+numbers, IBAN, BIC and identification numbers, and XML schema validation of
+transfer documents. With the host program dvhost, which runs its services
+from the command line.")
 set(CPACK_DEBIAN_DIVIDEVIRA_PACKAGE_RECOMMENDS bash-completion)
 
 set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_NAME libdividevira1)
@@ -92,15 +99,15 @@ set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(CPACK_DEBIAN_LIBDIVIDEVIRA1_DESCRIPTION "C library of the divideVira checks
- A C interface to the identifier checks and texts of divideVira: tax numbers,
- IBAN, BIC, identification and VAT numbers, and the error texts.")
+A C interface to the identifier checks and texts of divideVira: tax numbers,
+IBAN, BIC, identification and VAT numbers, and the error texts.")
 
 set(CPACK_DEBIAN_LIBDIVIDEVIRA-DEV_PACKAGE_NAME libdividevira-dev)
 set(CPACK_DEBIAN_LIBDIVIDEVIRA-DEV_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_LIBDIVIDEVIRA-DEV_DESCRIPTION "development files of divideVira
- Headers of the host interfaces, a CMake package and pkg-config files, to build
- a host that loads the divideVira module, or a program that links its C
- library.")
+Headers of the host interfaces, a CMake package and pkg-config files, to build
+a host that loads the divideVira module, or a program that links its C
+library.")
 set(dv_dev_abhaengig "dividevira (= ${dv_version})")
 if(libdividevira1 IN_LIST DV_KOMPONENTEN)
   string(APPEND dv_dev_abhaengig ", libdividevira1 (= ${dv_version})")
@@ -111,6 +118,6 @@ set(CPACK_DEBIAN_PYTHON3-DIVIDEVIRA_PACKAGE_NAME python3-dividevira)
 set(CPACK_DEBIAN_PYTHON3-DIVIDEVIRA_PACKAGE_SECTION python)
 set(CPACK_DEBIAN_PYTHON3-DIVIDEVIRA_PACKAGE_DEPENDS "python3, libdividevira1 (= ${dv_version})")
 set(CPACK_DEBIAN_PYTHON3-DIVIDEVIRA_DESCRIPTION "Python interface to the divideVira checks
- Python bindings of the divideVira C library: checks of tax numbers, IBAN, BIC,
- identification and VAT numbers, and the error texts.")
+Python bindings of the divideVira C library: checks of tax numbers, IBAN, BIC,
+identification and VAT numbers, and the error texts.")
 include(CPack)
