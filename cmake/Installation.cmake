@@ -96,8 +96,13 @@ set(CPACK_DEBIAN_DIVIDEVIRA_PACKAGE_RECOMMENDS bash-completion)
 
 set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_NAME libdividevira1)
 set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_GENERATE_SHLIBS ON)
-set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+# CPack generates shlibs only for all packages at once, which would also declare the module in
+# its private directory; so the C library's entry is written here.
+file(WRITE ${PROJECT_BINARY_DIR}/debian/libdividevira1/shlibs
+     "libdividevira 1 libdividevira1 (>= ${PROJECT_VERSION})\n")
+set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_CONTROL_EXTRA
+    ${PROJECT_BINARY_DIR}/debian/libdividevira1/shlibs)
+set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
 set(CPACK_DEBIAN_LIBDIVIDEVIRA1_DESCRIPTION "C library of the divideVira checks
 A C interface to the identifier checks and texts of divideVira: tax numbers,
 IBAN, BIC, identification and VAT numbers, and the error texts.")
