@@ -56,19 +56,21 @@ void pruefeAuto(Dienst& dienst, Pruefung& p, bool testnummern) {
     p.art = artName(arten.front());
     return pruefeAls(arten.front(), dienst, p, testnummern);
   }
-  std::vector<Wertart> gueltig;
+  std::size_t gueltig = 0;
+  Pruefung treffer;
   for (Wertart art : arten) {
     Pruefung versuch = p;
+    versuch.art = artName(art);
     pruefeAls(art, dienst, versuch, testnummern);
-    if (versuch.code == 0) gueltig.push_back(art);
+    if (versuch.code == 0 && ++gueltig == 1) treffer = std::move(versuch);
   }
-  if (gueltig.size() == 1) {
-    p.art = artName(gueltig.front());
-    return pruefeAls(gueltig.front(), dienst, p, testnummern);
+  if (gueltig == 1) {
+    p = std::move(treffer);
+    return;
   }
   p.art = "mehrdeutig";
   throw std::runtime_error("passt der Form nach zu " + artenliste(arten) + " und ist als " +
-                           (gueltig.empty() ? "keine" : "mehrere") + " davon gültig");
+                           (gueltig == 0 ? "keine" : "mehrere") + " davon gültig");
 }
 
 int pruefe(Sitzung& sitzung, const Aufruf& aufruf) {
