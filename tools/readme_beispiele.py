@@ -86,7 +86,13 @@ def main():
             quelle = ordner / f"zeile{zeile}.{endung[sprache]}"
             quelle.write_text(text, encoding="utf-8")
             print(f"readme_beispiele: {sprache} block at line {zeile}", flush=True)
-            for befehl in befehle(sprache, quelle, ordner, args):
+            try:
+                schritte = befehle(sprache, quelle, ordner, args)
+            except subprocess.CalledProcessError as fehler:
+                print(f"readme_beispiele: {sprache} block at line {zeile}: "
+                      f"{' '.join(fehler.cmd)} failed: {fehler.stderr.strip()}", file=sys.stderr)
+                return 1
+            for befehl in schritte:
                 if subprocess.run(befehl, cwd=wurzel, env=umgebung).returncode != 0:
                     print(f"readme_beispiele: {sprache} block at line {zeile} failed: "
                           f"{' '.join(befehl)}", file=sys.stderr)
