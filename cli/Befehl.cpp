@@ -1,14 +1,16 @@
 #include "cli/Befehl.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 
 #include "cli/Ausgabe.h"
 #include "cli/Zeichensatz.h"
+#include "cli/Zeilenleser.h"
 
 namespace dvhost {
 
@@ -25,8 +27,10 @@ class StderrLogger : public vesk::plugin2::iface::IPluginLogger {
 
 }  // namespace
 
-Sitzung::Sitzung(const std::string& modulPfad)
-    : modul_(modulPfad), logger_(std::make_unique<StderrLogger>()) {
+Sitzung::Sitzung(const std::string& modulPfad, bool leise)
+    : modulDatei_(modulPfad),
+      modul_(modulPfad),
+      logger_(leise ? nullptr : std::make_unique<StderrLogger>()) {
   modul_.initialisiere();
 }
 
@@ -101,30 +105,57 @@ void zeigeAufruf(Sitzung& sitzung, const Befehl& befehl, const Argumente& argume
   befehl.ausfuehren(sitzung, zerlege(befehl, argumente));
 }
 
-int fuerJedenWert(const Argumente& werte, const std::function<int(const std::string&)>& pruefe) {
+namespace {
+
+// What a refused value shows of itself: its first bytes.
+std::string anfangVon(const std::string& wert) {
+  constexpr std::size_t kZeichen = 24;
+  return wert.size() <= kZeichen ? wert : wert.substr(0, kZeichen) + "...";
+}
+
+std::string zuLang(const std::string& was, std::size_t nummer) {
+  return was + " " + std::to_string(nummer) + " ist länger als " +
+         std::to_string(Zeilenleser::kMaxZeile) + " Bytes und wird nicht geprüft";
+}
+
+}  // namespace
+
+int fuerJedenWert(const Argumente& werte, const std::function<int(const std::string&)>& pruefe,
+                  const Ablehnung& ablehnen) {
   int status = kAllesGueltig;
   if (!werte.empty()) {
-    for (const auto& wert : werte) status = std::max(status, pruefe(wert));
+    for (std::size_t i = 0; i < werte.size(); ++i) {
+      const std::string& wert = werte[i];
+      status = std::max(status, wert.size() > Zeilenleser::kMaxZeile
+                                    ? ablehnen(anfangVon(wert), zuLang("Argument", i + 1))
+                                    : pruefe(wert));
+    }
     return status;
   }
-  char* puffer = nullptr;
-  std::size_t groesse = 0;
-  bool ersteZeile = true;
-  ssize_t laenge;
-  while ((errno = 0, laenge = ::getline(&puffer, &groesse, stdin)) >= 0) {
-    std::string zeile(puffer, static_cast<std::size_t>(laenge));
-    if (!zeile.empty() && zeile.back() == '\n') zeile.pop_back();
+  Zeilenleser leser(STDIN_FILENO);
+  std::string zeile;
+  for (;;) {
+    const Zeilenleser::Ergebnis ergebnis = leser.naechste(zeile);
+    if (ergebnis == Zeilenleser::Ergebnis::kEnde) break;
+    if (ergebnis == Zeilenleser::Ergebnis::kFehler) {
+      meldeSystemfehler("Standardeingabe", leser.fehlernummer());
+      return kEinAusgabe;
+    }
+    if (ergebnis == Zeilenleser::Ergebnis::kNulByte) {
+      std::cerr << zuTerminal("dvhost: Standardeingabe: Zeile " +
+                              std::to_string(leser.zeilennummer()) +
+                              " enthält ein NUL-Byte; das ist kein Text, der Rest wird nicht "
+                              "gelesen")
+                << '\n';
+      return kEinAusgabe;
+    }
     if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
     // Spreadsheet exports start with a UTF-8 byte-order mark.
-    if (ersteZeile && zeile.compare(0, 3, "\xEF\xBB\xBF") == 0) zeile.erase(0, 3);
-    ersteZeile = false;
-    status = std::max(status, pruefe(vonTerminal(zeile)));
-  }
-  const int fehlernummer = errno;
-  std::free(puffer);
-  if (std::ferror(stdin)) {
-    meldeSystemfehler("Standardeingabe", fehlernummer);
-    status = kEinAusgabe;
+    if (leser.zeilennummer() == 1 && zeile.compare(0, 3, "\xEF\xBB\xBF") == 0) zeile.erase(0, 3);
+    const std::string wert = vonTerminal(zeile);
+    status = std::max(status, ergebnis == Zeilenleser::Ergebnis::kZuLang
+                                  ? ablehnen(anfangVon(wert), zuLang("Zeile", leser.zeilennummer()))
+                                  : pruefe(wert));
   }
   return status;
 }

@@ -27,8 +27,11 @@ class Benutzungsfehler : public std::runtime_error {
 // What every subcommand gets: the loaded, initialised module and the output channels.
 class Sitzung {
  public:
-  explicit Sitzung(const std::string& modulPfad);
+  // leise: no logger, so the module writes no log lines to stderr.
+  Sitzung(const std::string& modulPfad, bool leise);
   ModulLader& modul() { return modul_; }
+  const std::string& modulDatei() const { return modulDatei_; }
+  // Null with --leise.
   vesk::plugin2::iface::IPluginLogger* logger();
   // Prints ISO-8859-15 text (plus a line break) in the terminal's charset.
   void zeile(const std::string& latin9) const;
@@ -37,6 +40,7 @@ class Sitzung {
   void fehler(const std::string& latin9) const;
 
  private:
+  std::string modulDatei_;
   ModulLader modul_;
   std::unique_ptr<vesk::plugin2::iface::IPluginLogger> logger_;
 };
@@ -87,10 +91,16 @@ Aufruf zerlege(const Befehl& befehl, const Argumente& argumente);
 // For the demo: prints the command line, then runs the command.
 void zeigeAufruf(Sitzung& sitzung, const Befehl& befehl, const Argumente& argumente);
 
+// Takes a value that is not checked: its first bytes and why (naming its line or argument).
+using Ablehnung = std::function<int(const std::string& anfang, const std::string& meldung)>;
+
 // Calls pruefe for each value, or, when there are none, for each line of standard input:
-// blank lines included, a byte-order mark and CR LF line ends dropped. Returns the highest
-// status pruefe returned, or kEinAusgabe when standard input could not be read.
-int fuerJedenWert(const Argumente& werte, const std::function<int(const std::string&)>& pruefe);
+// blank lines included, a byte-order mark and CR LF line ends dropped. A value longer than
+// Zeilenleser::kMaxZeile goes to ablehnen instead, unstored beyond that limit. Returns the
+// highest status of the calls, or kEinAusgabe when standard input could not be read or held a
+// NUL byte (reading stops there).
+int fuerJedenWert(const Argumente& werte, const std::function<int(const std::string&)>& pruefe,
+                  const Ablehnung& ablehnen);
 
 // Parses a whole decimal int; false for anything else (blanks, overflow, suffix).
 bool alsZahl(const std::string& text, int& zahl);

@@ -11,6 +11,10 @@ class JsonObjekt {
   JsonObjekt& text(const std::string& name, const std::string& latin9);
   JsonObjekt& zahl(const std::string& name, long long wert);
   JsonObjekt& wahrheit(const std::string& name, bool wert);
+  // A file name as the system gives it, bytes of no charset: UTF-8 sequences stay, every other
+  // byte XX becomes the lone surrogate \udcXX (Python's surrogateescape), which no UTF-8 name
+  // contains, so names that differ in bytes differ in JSON.
+  JsonObjekt& datei(const std::string& name, const std::string& bytes);
   JsonObjekt& texte(const std::string& name, const std::vector<std::string>& latin9);
   std::string str() const { return "{" + felder_ + "}"; }
 

@@ -30,7 +30,9 @@ std::string findeModul(const std::string& option) {
   std::string gesucht;
   for (const auto& [pfad, herkunft] : orte) {
     std::error_code fehler;
-    if (fs::is_regular_file(pfad, fehler)) return pfad.string();
+    // dlopen looks a name without a slash up on the library path, so a relative name
+    // given here is made absolute against the working directory.
+    if (fs::is_regular_file(pfad, fehler)) return fs::absolute(pfad, fehler).lexically_normal();
     gesucht += "\n  " + pfad.string() + " (" + herkunft + ")";
   }
   throw LadeFehler("Modul nicht gefunden, gesucht:" + gesucht +

@@ -18,6 +18,7 @@ int Pruefausgabe::melde(Pruefung p) {
   if (json_) {
     JsonObjekt objekt;
     if (!typ_.empty()) objekt.text("typ", typ_);
+    if (!p.art.empty()) objekt.text("art", p.art);
     objekt.text("wert", p.wert);
     if (p.normalisiert) objekt.text("normalisiert", *p.normalisiert);
     objekt.zahl("code", p.code).text("text", p.text);
@@ -27,6 +28,7 @@ int Pruefausgabe::melde(Pruefung p) {
   } else {
     std::string zeile = p.wert;
     if (p.normalisiert) zeile += " (" + *p.normalisiert + ")";
+    if (!p.art.empty()) zeile += " [" + p.art + "]";
     if (umgewandelt) {
       zeile += " -> " + p.ergebnis;
     } else {
@@ -38,30 +40,37 @@ int Pruefausgabe::melde(Pruefung p) {
   return p.code == 0 ? kAllesGueltig : kUngueltig;
 }
 
-int Pruefausgabe::meldeAusnahme(const std::string& wert, const std::string& text) {
+int Pruefausgabe::meldeAusnahme(const std::string& wert, const std::string& text,
+                                const std::string& art) {
   if (json_) {
     JsonObjekt objekt;
     if (!typ_.empty()) objekt.text("typ", typ_);
+    if (!art.empty()) objekt.text("art", art);
     sitzung_.jsonZeile(objekt.text("wert", wert).text("fehler", text).str());
   } else {
-    sitzung_.zeile(wert + ": Fehler: " + text);
+    sitzung_.zeile(wert + (art.empty() ? "" : " [" + art + "]") + ": Fehler: " + text);
   }
   return kUngueltig;
 }
 
 int Pruefausgabe::fuerJedenWert(const Argumente& werte,
                                 const std::function<void(Pruefung&)>& pruefe) {
-  return dvhost::fuerJedenWert(werte, [&](const std::string& wert) {
-    try {
-      Pruefung p;
-      p.wert = wert;
-      if (normalisieren_) p.normalisiert = normalisiere(wert);
-      pruefe(p);
-      return melde(std::move(p));
-    } catch (const std::exception& e) {
-      return meldeAusnahme(wert, e.what());
-    }
-  });
+  return dvhost::fuerJedenWert(
+      werte,
+      [&](const std::string& wert) {
+        Pruefung p;
+        try {
+          p.wert = wert;
+          if (normalisieren_) p.normalisiert = normalisiere(wert);
+          pruefe(p);
+          return melde(std::move(p));
+        } catch (const std::exception& e) {
+          return meldeAusnahme(wert, e.what(), p.art);
+        }
+      },
+      [&](const std::string& anfang, const std::string& meldung) {
+        return meldeAusnahme(anfang, meldung);
+      });
 }
 
 void meldeText(Sitzung& sitzung, bool json, const std::string& wert, const std::string& text) {
@@ -75,14 +84,19 @@ void meldeText(Sitzung& sitzung, bool json, const std::string& wert, const std::
 int meldeTexte(Sitzung& sitzung, bool json, const Argumente& werte,
                const std::function<std::string(int)>& textZu) {
   Pruefausgabe fehler(sitzung, json, std::string());
-  return fuerJedenWert(werte, [&](const std::string& wert) {
-    int nummer = 0;
-    if (!alsZahl(wert, nummer)) return fehler.meldeAusnahme(wert, "keine Zahl");
-    const std::string text = textZu(nummer);
-    if (text.empty()) return fehler.meldeAusnahme(wert, "kein Text zu dieser Nummer");
-    meldeText(sitzung, json, wert, text);
-    return static_cast<int>(kAllesGueltig);
-  });
+  return fuerJedenWert(
+      werte,
+      [&](const std::string& wert) {
+        int nummer = 0;
+        if (!alsZahl(wert, nummer)) return fehler.meldeAusnahme(wert, "keine Zahl");
+        const std::string text = textZu(nummer);
+        if (text.empty()) return fehler.meldeAusnahme(wert, "kein Text zu dieser Nummer");
+        meldeText(sitzung, json, wert, text);
+        return static_cast<int>(kAllesGueltig);
+      },
+      [&](const std::string& anfang, const std::string& meldung) {
+        return fehler.meldeAusnahme(anfang, meldung);
+      });
 }
 
 std::string normalisiere(const std::string& latin9) {

@@ -12,6 +12,7 @@ namespace dvhost {
 // The outcome of checking or converting one value.
 struct Pruefung {
   std::string wert;                         // as given
+  std::string art;                          // the kind found (pruefe auto)
   std::optional<std::string> normalisiert;  // the value checked instead (--normalisieren)
   int code = 0;
   std::string text;      // empty for a host code: the module's text for it
@@ -21,9 +22,10 @@ struct Pruefung {
   const std::string& geprueft() const { return normalisiert ? *normalisiert : wert; }
 };
 
-// One line per value: "WERT[ (NORMALISIERT)]: CODE TEXT[ Hinweis: ...]", a successful
-// conversion "WERT -> ERGEBNIS"; with --json one object with the fields wert, normalisiert,
-// code, text, ergebnis, hinweis (those that apply), led by typ when the command names one.
+// One line per value: "WERT[ (NORMALISIERT)][ [ART]]: CODE TEXT[ Hinweis: ...]", a successful
+// conversion "WERT -> ERGEBNIS"; with --json one object with the fields art, wert,
+// normalisiert, code, text, ergebnis, hinweis (those that apply), led by typ when the command
+// names one.
 class Pruefausgabe {
  public:
   // Outcomes as host result codes, explained by the module's error texts.
@@ -33,8 +35,9 @@ class Pruefausgabe {
 
   // Prints the outcome; kAllesGueltig for code 0, kUngueltig otherwise.
   int melde(Pruefung pruefung);
-  // A value whose check ended in an exception: kUngueltig.
-  int meldeAusnahme(const std::string& wert, const std::string& text);
+  // A value whose check ended in an exception, or that was not checked: kUngueltig.
+  int meldeAusnahme(const std::string& wert, const std::string& text,
+                    const std::string& art = std::string());
   // With --normalisieren: fuerJedenWert fills Pruefung::normalisiert.
   void normalisiereWerte(bool ja) { normalisieren_ = ja; }
   // Runs pruefe over each value (or stdin line, see dvhost::fuerJedenWert) with a Pruefung

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cli/Befehl.h"
+#include "cli/Feldtypcodes.h"
 #include "cli/Pruefausgabe.h"
 #include "cli/Verzeichnishinweis.h"
 #include "rules/Feldtypen.h"
@@ -55,6 +56,11 @@ int feldtyp(Sitzung& sitzung, const Aufruf& aufruf) {
     throw Benutzungsfehler("--normalisieren gilt nur für IBAN, BIC und UStIdNr");
   }
   const std::string feld = aufruf.hat("--feld") ? aufruf.wert("--feld") : typ;
+  if (aufruf.hat("--codes")) {
+    if (aufruf.werte.size() > 1) throw Benutzungsfehler("--codes nimmt keine Werte");
+    return zeigeFeldtypCodes(sitzung, typ, aufruf.hat("--json"),
+                             [&](const std::string& text) { return mitFeldname(text, feld); });
+  }
   std::unique_ptr<vesk::divideVira::FinanzamtsdatenService> dienst(
       vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
   vesk::wex2::DefdatenSteuernummerImpl definitionen(dienst.get());
@@ -75,6 +81,7 @@ const Befehl befehl{
     "feldtyp",
     "Werte eines vordefinierten Feldtyps prüfen",
     "Aufruf: dvhost feldtyp TYP [OPTIONEN] [WERT...]\n"
+    "        dvhost feldtyp --codes TYP\n"
     "Prüft jeden Wert (ohne Werte: einen je Zeile der Standardeingabe) als Feldtyp TYP "
     "der Regelbibliothek und gibt den Code des Prüfers mit der Meldung der "
     "Fehlernachschlagung aus (Code 0: gültig; bei Test-Identifikationsnummern mit "
@@ -83,13 +90,14 @@ const Befehl befehl{
     "Die Prüfung läuft nicht über das geladene Modul (es exportiert keine "
     "Feldtypprüfung), sondern über die in dvhost gebundenen Bibliotheken des Moduls; die "
     "Steuernummerndefinitionen kommen aus denselben Tabellen.\n"
+    "  --codes              jeden Code des Typs mit seiner Meldung ausgeben\n"
     "  --feld NAME          Feldname in den Meldungen (Standard: der Feldtyp)\n"
     "  --normalisieren      Leerzeichen entfernen und Buchstaben groß schreiben, bevor geprüft "
     "wird (IBAN, BIC, UStIdNr); der geprüfte Wert steht in Klammern neben dem Original\n"
     "  --ohne-definitionen  ohne die Steuernummerndefinitionen prüfen (Laenderkuerzel nimmt "
     "dann jeden Wert an)\n"
     "  --json               je Wert ein JSON-Objekt (UTF-8)",
-    {"--json", "--ohne-definitionen", "--normalisieren", "--feld="},
+    {"--json", "--ohne-definitionen", "--normalisieren", "--feld=", "--codes"},
     feldtyp};
 const BefehlRegistrierung registrierung(befehl);
 

@@ -39,8 +39,9 @@ class SammelLogger : public vesk::plugin2::iface::IPluginLogger {
 };
 
 // Prints the result of one document and its logged lines; kUngueltig unless it is valid.
-int pruefe(Sitzung& sitzung, const std::string& name, std::string dokument, bool json,
-           std::size_t meldungen) {
+// name is the file name for the terminal, roh the same as the system gave it.
+int pruefe(Sitzung& sitzung, const std::string& name, const std::string& roh, std::string dokument,
+           bool json, std::size_t meldungen) {
   SammelLogger logger(meldungen);
   auto dienst = sitzung.modul().schemaValidationService(&logger);
   TextEingabe eingabe(std::move(dokument));
@@ -48,7 +49,7 @@ int pruefe(Sitzung& sitzung, const std::string& name, std::string dokument, bool
   const std::string text = sitzung.modul().fehlertextService()->getFehlertext(code);
   if (json) {
     sitzung.jsonZeile(JsonObjekt()
-                          .text("datei", name)
+                          .datei("datei", roh)
                           .zahl("code", code)
                           .text("text", text)
                           .texte("meldungen", logger.zeilen)
@@ -134,9 +135,10 @@ int validate(Sitzung& sitzung, const Aufruf& aufruf) {
     } else if (fehler != 0) {
       meldeSystemfehler(name, fehler);
     }
-    status = std::max(status, fehler != 0 ? static_cast<int>(kEinAusgabe)
-                                          : pruefe(sitzung, name, std::move(dokument),
-                                                   aufruf.hat("--json"), meldungen));
+    status =
+        std::max(status, fehler != 0 ? static_cast<int>(kEinAusgabe)
+                                     : pruefe(sitzung, name, aufruf.roh[i], std::move(dokument),
+                                              aufruf.hat("--json"), meldungen));
   }
   return status;
 }
@@ -154,7 +156,9 @@ const Befehl befehl{
     "  --alle-meldungen  alle Protokollzeilen ausgeben (sonst höchstens 100 je Dokument und "
     "eine Zeile mit der Zahl der übrigen)\n"
     "  --json            je Dokument ein JSON-Objekt mit datei, code, text, meldungen und "
-    "weitere_meldungen (UTF-8)",
+    "weitere_meldungen (UTF-8); ein Byte des Dateinamens, das kein UTF-8 ist, steht in datei "
+    "als \\udcXX (XX sein Wert, wie Pythons surrogateescape), so bleiben alle Namen "
+    "unterscheidbar",
     {"--json", "--max-groesse=", "--alle-meldungen"},
     validate};
 const BefehlRegistrierung registrierung(befehl);
@@ -180,13 +184,13 @@ std::string mitFalschemVorgang() {
 }
 
 const DemoRegistrierung demoGueltig({60, "Schemavalidierung: gültiges Dokument", [](Sitzung& s) {
-                                       pruefe(s, "abholung.xml", kDemoDokument, false,
-                                              kStandardMeldungen);
+                                       pruefe(s, "abholung.xml", "abholung.xml", kDemoDokument,
+                                              false, kStandardMeldungen);
                                      }});
 const DemoRegistrierung demoUngueltig({61, "Schemavalidierung: unbekannter Vorgang",
                                        [](Sitzung& s) {
-                                         pruefe(s, "abholung_falsch.xml", mitFalschemVorgang(),
-                                                false, kStandardMeldungen);
+                                         pruefe(s, "abholung_falsch.xml", "abholung_falsch.xml",
+                                                mitFalschemVorgang(), false, kStandardMeldungen);
                                        }});
 
 }  // namespace

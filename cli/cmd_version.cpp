@@ -1,6 +1,7 @@
 // dvhost version: the versions the module reports through both channels, and the directory.
 #include "cli/Befehl.h"
 #include "cli/Json.h"
+#include "cli/Zeichensatz.h"
 #include "taxoffice/Verzeichnisherkunft.h"
 
 namespace dvhost {
@@ -19,6 +20,7 @@ int version(Sitzung& sitzung, const Aufruf& aufruf) {
     sitzung.jsonZeile(
         JsonObjekt()
             .text("dvhost", DV_VERSION)
+            .datei("moduldatei", sitzung.modulDatei())
             .text("dateiversion", datei)
             .text("produktversion", produkt)
             .text("versionstext", versionstext)
@@ -28,6 +30,7 @@ int version(Sitzung& sitzung, const Aufruf& aufruf) {
     return kAllesGueltig;
   }
   sitzung.zeile(std::string("dvhost:         ") + DV_VERSION);
+  sitzung.zeile("Moduldatei:     " + vonTerminal(sitzung.modulDatei()));
   sitzung.zeile(std::string("Dateiversion:   ") + datei);
   sitzung.zeile(std::string("Produktversion: ") + produkt);
   sitzung.zeile("Versionstext:   " + versionstext);
@@ -39,7 +42,8 @@ const BefehlRegistrierung registrierung(
     {"version",
      "Versionen und eingebautes Finanzamtsverzeichnis",
      "Aufruf: dvhost version [--json]\n"
-     "Zeigt die Version von dvhost, Datei- und Produktversion des Moduls, den bei der "
+     "Zeigt die Version von dvhost, die geladene Moduldatei, Datei- und Produktversion des Moduls, "
+     "den bei der "
      "Registrierung übergebenen Versionstext und die Herkunft des Finanzamtsverzeichnisses, "
      "mit dem dvhost gebaut ist (Ersatzverzeichnis oder das einer Behörde, wie der "
      "Datengenerator es vermerkt); --json als ein JSON-Objekt (UTF-8).",

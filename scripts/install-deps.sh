@@ -5,6 +5,7 @@ set -euo pipefail
 pakete=(cmake make g++ binutils libxerces-c-dev libboost-dev libboost-date-time-dev
         libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file pkg-config)
 [ "${DV_MIT_FUZZ:-0}" = 1 ] && pakete+=(clang libclang-rt-dev)
+[ "${DV_MIT_PAKET:-0}" = 1 ] && pakete+=(lintian)
 command -v python3 >/dev/null || pakete+=(python3)
 
 fehlend=()

@@ -1,5 +1,6 @@
 // dvhost as a batch job sees it: each case is one shell script run in a fresh directory under
-// LC_ALL=C, with $DV the program and $PROBEN the sample documents. Expected statuses are the
+// LC_ALL=C, with $DV the program, $PROBEN the sample documents, $MODUL the module and $TSV the
+// table of host result codes. Expected statuses are the
 // documented ones (0 valid, 1 invalid, 2 usage, 3 input or output); outputs are searched with
 // ECMAScript patterns.
 #include <gtest/gtest.h>
@@ -23,6 +24,9 @@ struct Fall {
 };
 
 // Sample IBAN DE89370400440532013000: the commonly published example (valid).
+// DE136695976: a published German VAT number (valid); DE13669597 lacks a digit (code 902).
+// DEUTXX55 has the form of a BIC and of a VAT number and is neither: XX is no country, and a
+// German VAT number has nine digits.
 // 2177012345671: office 2177 is in the authority's list of office numbers but not in the
 // built-in directory; check digit 1 by hand with Schleswig-Holstein's method (weights 512, 256,
 // 128 ... 2, addends 9, 8, 7 ... 1): the number fails only for its office.
@@ -100,6 +104,72 @@ const Fall kFaelle[] = {
      "$PROBEN/gueltig_abholung.xml | $DV validate - >v; s=$?; grep -c '^  FEHLER' v; tail -1 v; "
      "exit $s",
      1, "^100\\n  \\.\\.\\. und 51 weitere Meldungen", ""},
+    // Bounded input: 65536 bytes are a value, one more is refused, named by its line or
+    // argument number, and the batch goes on; a NUL byte ends the reading.
+    // The script shortens each run of As to "A*" (a regex over 64 KiB would overflow the
+    // stack), keeping the "..." that marks a refused value.
+    {"zeile_an_der_grenze",
+     "{ head -c 65536 /dev/zero | tr '\\0' A; echo; head -c 65537 /dev/zero | tr '\\0' A; "
+     "echo; echo DE89370400440532013000; } | $DV pruefe iban >o; s=$?; sed 's/^AA*/A*/' o; "
+     "exit $s",
+     1,
+     u8"^A\\*: 610001501 [^\\n]*\\nA\\*\\.\\.\\.: Fehler: Zeile 2 ist länger als 65536 "
+     u8"Bytes und wird nicht geprüft\\nDE89370400440532013000: 0 [^\\n]*\\n$",
+     ""},
+    {"argument_zu_lang",
+     "$DV pruefe iban DE89370400440532013000 \"$(head -c 65537 /dev/zero | tr '\\0' A)\"", 1,
+     u8"\\nA{24}\\.\\.\\.: Fehler: Argument 2 ist länger als 65536 Bytes", ""},
+    {"json_zu_lang", "head -c 100000 /dev/zero | tr '\\0' 1 | $DV text --json", 1,
+     u8"^\\{\"wert\": \"1{24}\\.\\.\\.\", \"fehler\": \"Zeile 1 ist länger[^\\n]*\\}\\n$", ""},
+    {"nul_bytes_enden", "timeout 10 $DV pruefe iban < /dev/zero", 3, "^$",
+     u8"Standardeingabe: Zeile 1 enthält ein NUL-Byte"},
+    // Batch conveniences.
+    {"pruefe_ustidnr", "$DV pruefe ustidnr DE136695976 DE13669597", 1,
+     "^DE136695976: 0 [^\\n]*\\nDE13669597: 902 [^\\n]*9 Zeichen", ""},
+    {"pruefe_auto",
+     "$DV pruefe auto DE89370400440532013000 DEUTDEFF500 86095742719 1127012345673 DE136695976 "
+     "DEUTXX55 12345",
+     1,
+     "^DE89370400440532013000 \\[iban\\]: 0 [^\\n]*\\nDEUTDEFF500 \\[bic\\]: 0 [^\\n]*\\n"
+     "86095742719 \\[idnr\\]: 0 [^\\n]*\\n1127012345673 \\[steuernummer\\]: 0 [^\\n]*\\n"
+     "DE136695976 \\[ustidnr\\]: 0 [^\\n]*\\n"
+     "DEUTXX55 \\[mehrdeutig\\]: Fehler: passt der Form nach zu bic, ustidnr und ist als keine "
+     u8"davon gültig\\n12345 \\[keine\\]: Fehler: passt zu keiner Art",
+     ""},
+    {"pruefe_auto_json", "$DV --json pruefe auto --normalisieren 'deut de ff'", 0,
+     "^\\{\"art\": \"bic\", \"wert\": \"deut de ff\", \"normalisiert\": \"DEUTDEFF\", "
+     "\"code\": 0, ",
+     ""},
+    // Every code in the table, each once: counted independently in the table's source.
+    {"text_alle",
+     "$DV text --alle >t; test \"$(wc -l <t)\" -eq \"$(grep -c '^[0-9]' $TSV)\" && "
+     "test \"$(cut -d: -f1 t | sort -u | wc -l)\" -eq \"$(wc -l <t)\" && head -1 t",
+     0, "^0: Verarbeitung fehlerfrei\\.\\n$", ""},
+    {"feldtyp_codes", "$DV feldtyp --codes IBAN", 0,
+     "^601 [^\\n]*\\n602 [^\\n]*\\n603 [^\\n]*\\n604 [^\\n]*\\n$", ""},
+    // Whatever code a check returns is one that --codes lists for its type.
+    {"feldtyp_codes_vollstaendig",
+     "for f in 'IBAN DE89370400440532013001' 'BIC DEUTXXFF' 'IDNr 1234' 'UStIdNr DE1234' "
+     "'EMail x' 'DATUM_MMJJ 13.99' 'Bundesfinanzamtsnummer 12' 'Steuernummer 1127012345674'; "
+     "do set -- $f; c=$($DV feldtyp $1 $2 | sed 's/^[^:]*: \\([0-9]*\\).*/\\1/'); "
+     "$DV feldtyp --codes $1 | grep -q \"^$c \" || { echo \"$1 $c fehlt\"; exit 1; }; done; "
+     "echo alle",
+     0, "^alle\\n$", ""},
+    {"leise",
+     "$DV pruefe-finanzamtnummer 9999 >/dev/null 2>mit; $DV --leise pruefe-finanzamtnummer 9999; "
+     "s=$?; grep -c divideVira mit; exit $s",
+     1, "^9999: 610001038 [^\\n]*\\n1\\n$", "^$"},
+    // Global options after the command; a relative module path; the file named.
+    {"modul_relativ", "ln -s \"$MODUL\" m.so && $DV version --modul m.so --json", 0,
+     "^\\{\"dvhost\": \"[^\"]+\", \"moduldatei\": \"/[^\"]*/m\\.so\", ", ""},
+    // Without --zeilenweise the first line would wait in the buffer until the input ends.
+    {"zeilenweise",
+     "{ echo DE89370400440532013000; sleep 4; } | $DV --zeilenweise pruefe iban | "
+     "timeout 2 head -n 1",
+     0, "^DE89370400440532013000: 0 ", ""},
+    {"dateiname_kein_utf8",
+     "cp $PROBEN/gueltig_est.xml \"$(printf 'Erkl\\344rung.xml')\" && $DV validate --json Erkl*", 0,
+     "^\\{\"datei\": \"Erkl\\\\udce4rung\\.xml\", \"code\": 0, ", ""},
     {"alle_meldungen",
      "sed \"s#</DatenTeil>#$(printf '<x/>%.0s' $(seq 150))</DatenTeil>#\" "
      "$PROBEN/gueltig_abholung.xml | $DV validate --alle-meldungen - >v; s=$?; "
@@ -125,8 +195,8 @@ TEST_P(Dvhost, StatusUndAusgaben) {
   std::filesystem::create_directories(ordner);
   std::ofstream(ordner / "skript") << fall.befehl << '\n';
   const std::string zeile = "cd '" + ordner.string() +
-                            "' && DV='" DVHOST "' PROBEN='" DV_SAMPLES_DIR
-                            "' LC_ALL=C sh skript >aus 2>fehler";
+                            "' && DV='" DVHOST "' PROBEN='" DV_SAMPLES_DIR "' MODUL='" DV_MODUL
+                            "' TSV='" DV_HOSTCODES "' LC_ALL=C sh skript >aus 2>fehler";
   const int roh = std::system(zeile.c_str());
   ASSERT_TRUE(WIFEXITED(roh)) << zeile;
   const std::string aus = lies(ordner / "aus"), fehler = lies(ordner / "fehler");
