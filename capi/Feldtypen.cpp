@@ -1,4 +1,5 @@
 // dv_pruefe, dv_pruefe_text, dv_meldung: the rules library's field type checks.
+#include <cstring>
 #include <map>
 #include <stdexcept>
 #include <memory>
@@ -28,6 +29,18 @@ namespace {
 bool brauchtDefinitionen(zdv::Feldtyp typ) {
   return typ == zdv::Feldtyp::Steuernummer || typ == zdv::Feldtyp::Bundessteuernummer ||
          typ == zdv::Feldtyp::Bundesfinanzamtsnummer || typ == zdv::Feldtyp::Laenderkuerzel;
+}
+
+// The type of a NUL-terminated name, or null; compared in place, without measuring the name
+// first, since this runs before every check.
+const zdv::FeldtypEintrag* typVon(const char* name) {
+  for (const zdv::FeldtypEintrag& e : zdv::FELDTYPEN) {
+    if (name[0] == e.name[0] && std::strncmp(name, e.name.data(), e.name.size()) == 0 &&
+        name[e.name.size()] == '\0') {
+      return &e;
+    }
+  }
+  return nullptr;
 }
 
 // The messages name the field as '$NAME$'; the caller sees its own field name there.
@@ -85,7 +98,7 @@ using namespace dividevira;
 extern "C" int dv_pruefe(const char* feldtyp, const char* wert, size_t laenge) {
   return ohneAusnahme([&] {
     if (feldtyp == nullptr) return DV_FEHLER_NULL;
-    const zdv::FeldtypEintrag* typ = zdv::feldtypEintrag(feldtyp);
+    const zdv::FeldtypEintrag* typ = typVon(feldtyp);
     if (typ == nullptr) return DV_FEHLER_TYP;
     // One buffer per thread: after the first call no check allocates for its value.
     thread_local std::string latin9;
@@ -93,7 +106,8 @@ extern "C" int dv_pruefe(const char* feldtyp, const char* wert, size_t laenge) {
     if (!brauchtDefinitionen(typ->typ)) {
       return vesk::divideVira::pruefeFeldtyp(typ->typ, latin9, nullptr).fehlerId;
     }
-    vesk::wex2::DefdatenSteuernummerImpl definitionen(&dienst());
+    // The definitions keep only the office address last asked for: one per thread serves.
+    thread_local vesk::wex2::DefdatenSteuernummerImpl definitionen(&dienst());
     return vesk::divideVira::pruefeFeldtyp(typ->typ, latin9, &definitionen).fehlerId;
   });
 }

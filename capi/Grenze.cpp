@@ -1,5 +1,6 @@
 #include "capi/Grenze.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace dividevira {
@@ -34,9 +35,17 @@ char32_t alsZeichen(unsigned char byte) {
 }  // namespace
 
 bool utf8AlsLatin9(std::string_view utf8, std::string& ziel) {
-  ziel.clear();
   const auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
   const auto* ende = p + utf8.size();
+  // Most values are ASCII: one copy of the whole, then the rest byte by byte.
+  const auto* ascii = p;
+  for (std::uint64_t acht; ende - ascii >= 8; ascii += 8) {
+    std::memcpy(&acht, ascii, 8);
+    if (acht & 0x8080808080808080ULL) break;
+  }
+  while (ascii < ende && *ascii < 0x80) ++ascii;
+  ziel.assign(utf8.data(), static_cast<std::size_t>(ascii - p));
+  p = ascii;
   while (p < ende) {
     const unsigned char c = *p++;
     if (c < 0x80) {

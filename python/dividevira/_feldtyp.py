@@ -11,13 +11,6 @@ def validate(feldtyp: str, kompakt: str) -> str:
     return kompakt
 
 
-def is_valid(feldtyp: str, kompakt: str) -> bool:
-    try:
-        return _dividevira.pruefe_code(feldtyp, kompakt) == 0
-    except ValueError:
-        return False
-
-
 def pruefe_str(wert: object) -> str:
     if not isinstance(wert, str):
         raise TypeError(f"Wert muss str sein, nicht {type(wert).__name__}")

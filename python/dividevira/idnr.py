@@ -3,18 +3,14 @@
 Numbers that begin with 0 are test numbers, valid only where ``testnummern`` allows them.
 """
 
-from dividevira import _feldtyp
+from dividevira import _dividevira, _feldtyp
 from dividevira.exceptions import TESTNUMMER, fehler
 
+# compact (what python-stdnum removes) and is_valid run in the extension, for speed.
+compact = _dividevira.idnr_compact
+is_valid = _dividevira.idnr_is_valid
+
 __all__ = ["compact", "validate", "is_valid"]
-
-
-def compact(number: str) -> str:
-    """Without blanks and '-./,'."""
-    wert = _feldtyp.pruefe_str(number)
-    for zeichen in " -./,":
-        wert = wert.replace(zeichen, "")
-    return wert.strip()
 
 
 def validate(number: str, testnummern: bool = False) -> str:
@@ -26,7 +22,3 @@ def validate(number: str, testnummern: bool = False) -> str:
     return kompakt
 
 
-def is_valid(number: str, testnummern: bool = False) -> bool:
-    """Whether the number is valid; test numbers only with ``testnummern``."""
-    kompakt = compact(number)
-    return _feldtyp.is_valid("IDNr", kompakt) and (testnummern or not kompakt.startswith("0"))
