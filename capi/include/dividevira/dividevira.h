@@ -6,7 +6,7 @@
  * library returns are static: valid until the process ends, never freed by the caller.
  * Results that depend on the input go into the caller's buffer (ziel, groesse) and are
  * NUL-terminated. Every function may be called from any number of threads at once, without
- * an initialisation call, and never lets an exception or a signal out.
+ * an initialisation call, and never lets an exception out.
  *
  * Results: 0 is success; a positive number is the outcome the function names (a field
  * type's result code or a host result code); a negative number is misuse, DV_FEHLER_... */
