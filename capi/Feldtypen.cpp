@@ -1,5 +1,4 @@
 // dv_pruefe, dv_pruefe_text, dv_meldung: the rules library's field type checks.
-#include <cstring>
 #include <map>
 #include <stdexcept>
 #include <memory>
@@ -35,10 +34,9 @@ bool brauchtDefinitionen(zdv::Feldtyp typ) {
 // first, since this runs before every check.
 const zdv::FeldtypEintrag* typVon(const char* name) {
   for (const zdv::FeldtypEintrag& e : zdv::FELDTYPEN) {
-    if (name[0] == e.name[0] && std::strncmp(name, e.name.data(), e.name.size()) == 0 &&
-        name[e.name.size()] == '\0') {
-      return &e;
-    }
+    std::size_t i = 0;
+    while (i < e.name.size() && name[i] == e.name[i]) ++i;  // stops at name's NUL
+    if (i == e.name.size() && name[i] == '\0') return &e;
   }
   return nullptr;
 }
