@@ -1,15 +1,16 @@
 // dv_pruefe, dv_pruefe_text, dv_meldung: the rules library's field type checks.
+#include "rules/Feldtypen.h"
+
 #include <map>
-#include <stdexcept>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <stdexcept>
 #include <utility>
 
 #include "capi/Dienst.h"
 #include "capi/Grenze.h"
 #include "rules/DefaultFehlerLookup.h"
-#include "rules/Feldtypen.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
 
@@ -111,8 +112,7 @@ extern "C" int dv_pruefe(const char* feldtyp, const char* wert, size_t laenge) {
 }
 
 extern "C" int dv_pruefe_text(const char* feldtyp, const char* wert, size_t laenge,
-                              const char* feld, unsigned optionen, char* meldung,
-                              size_t groesse) {
+                              const char* feld, unsigned optionen, char* meldung, size_t groesse) {
   return ohneAusnahme([&] {
     if (feldtyp == nullptr || meldung == nullptr) return DV_FEHLER_NULL;
     if (groesse > 0) meldung[0] = '\0';

@@ -102,8 +102,8 @@ class JedesFinanzamtBekannt : public zdv::IDefdatenSteuernummer {
 
 // The office's number when the text names one that the directory lacks, else empty.
 std::string fehlendesFinanzamt(const std::string& nummer) {
-  const bool ziffern = std::all_of(nummer.begin(), nummer.end(),
-                                   [](char c) { return c >= '0' && c <= '9'; });
+  const bool ziffern =
+      std::all_of(nummer.begin(), nummer.end(), [](char c) { return c >= '0' && c <= '9'; });
   if ((nummer.size() != 4 && nummer.size() != 13) || !ziffern) return std::string();
   const std::string finanzamt = nummer.substr(0, 4);
   return dienst().existiertFinanzamt(std::stoi(finanzamt)) ? std::string() : finanzamt;

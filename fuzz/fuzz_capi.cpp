@@ -10,10 +10,10 @@
 #include "fuzz/FuzzEingabe.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
-  static const char* kTypen[] = {"IDNr",       "Steuernummer",  "Bundesfinanzamtsnummer",
-                                 "Laenderkuerzel", "UStIdNr",   "Bundessteuernummer",
-                                 "EMail",      "IBAN",          "BIC",
-                                 "DATUM_MMJJ", "DATUM_TTMMJJ",  "iban"};
+  static const char* kTypen[] = {"IDNr",           "Steuernummer", "Bundesfinanzamtsnummer",
+                                 "Laenderkuerzel", "UStIdNr",      "Bundessteuernummer",
+                                 "EMail",          "IBAN",         "BIC",
+                                 "DATUM_MMJJ",     "DATUM_TTMMJJ", "iban"};
   dvfuzz::Eingabe eingabe(daten, groesse);
   const char* typ = kTypen[eingabe.byte() % 12];
   const int zahl = eingabe.ganzzahl();

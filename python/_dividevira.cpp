@@ -54,8 +54,8 @@ PyObject* textOderNone(const char* text) {
 
 bool anzahl(Py_ssize_t n, Py_ssize_t mindestens, Py_ssize_t hoechstens, const char* name) {
   if (n >= mindestens && n <= hoechstens) return true;
-  PyErr_Format(PyExc_TypeError, "%s() erwartet %zd bis %zd Argumente, nicht %zd", name,
-               mindestens, hoechstens, n);
+  PyErr_Format(PyExc_TypeError, "%s() erwartet %zd bis %zd Argumente, nicht %zd", name, mindestens,
+               hoechstens, n);
   return false;
 }
 
@@ -79,8 +79,8 @@ PyObject* pruefe(PyObject*, PyObject* const* args, Py_ssize_t n) {
   const char* wert = alsUtf8(args[1], "wert", &lw);
   if (wert == nullptr) return nullptr;
   char meldung[DV_MELDUNG_MAX];
-  const int c = dv_pruefe_text(typ, wert, static_cast<size_t>(lw), nullptr, 0, meldung,
-                               sizeof meldung);
+  const int c =
+      dv_pruefe_text(typ, wert, static_cast<size_t>(lw), nullptr, 0, meldung, sizeof meldung);
   if (c < 0) return code(c);
   return Py_BuildValue("(is)", c, meldung);
 }
@@ -110,12 +110,10 @@ PyObject* pruefe_viele(PyObject*, PyObject* const* args, Py_ssize_t n) {
       return nullptr;
     }
   }
-  Py_BEGIN_ALLOW_THREADS
-  for (size_t i = 0; i < eingabe.size(); ++i) {
+  Py_BEGIN_ALLOW_THREADS for (size_t i = 0; i < eingabe.size(); ++i) {
     codes[i] = dv_pruefe(typ, eingabe[i].text, static_cast<size_t>(eingabe[i].laenge));
   }
-  Py_END_ALLOW_THREADS
-  Py_DECREF(werte);
+  Py_END_ALLOW_THREADS Py_DECREF(werte);
   PyObject* liste = PyList_New(gesamt);
   if (liste == nullptr) return nullptr;
   for (Py_ssize_t i = 0; i < gesamt; ++i) {
@@ -182,8 +180,8 @@ PyObject* steuernummer_bund(PyObject*, PyObject* const* args, Py_ssize_t n) {
     return nullptr;
   }
   char ziel[64];
-  const int c = dv_steuernummer_bund(wert, static_cast<size_t>(lw), land, finanzamt, ziel,
-                                     sizeof ziel);
+  const int c =
+      dv_steuernummer_bund(wert, static_cast<size_t>(lw), land, finanzamt, ziel, sizeof ziel);
   return umwandlung(c, ziel);
 }
 
@@ -407,9 +405,15 @@ PyMethodDef FUNKTIONEN[] = {
      "Ob die bundeseinheitliche 13-stellige Steuernummer gültig ist."},
     {nullptr, nullptr, 0, nullptr}};
 
-PyModuleDef MODUL = {PyModuleDef_HEAD_INIT, "_dividevira",
-                     "Prüfungen und Verzeichnis von divideVira (C-Bibliothek).", -1, FUNKTIONEN,
-                     nullptr, nullptr, nullptr, nullptr};
+PyModuleDef MODUL = {PyModuleDef_HEAD_INIT,
+                     "_dividevira",
+                     "Prüfungen und Verzeichnis von divideVira (C-Bibliothek).",
+                     -1,
+                     FUNKTIONEN,
+                     nullptr,
+                     nullptr,
+                     nullptr,
+                     nullptr};
 
 }  // namespace
 

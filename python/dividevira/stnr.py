@@ -23,7 +23,7 @@ def validate(number: str) -> str:
 
 def to_country_number(number: str, land: Optional[str] = None,
                       finanzamt: Optional[str] = None) -> str:
-    """The 13-digit form of a Land notation ("21/815/08150"); ``land`` (a Land key such as
+    """The 13-digit form of a Land notation ("27/123/45673"); ``land`` (a Land key such as
     "28") or ``finanzamt`` (a tax office number such as "2801") says which Land's."""
     code, ergebnis = _dividevira.steuernummer_bund(_feldtyp.pruefe_str(number), land, finanzamt)
     if code != 0:

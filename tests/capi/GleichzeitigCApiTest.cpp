@@ -20,16 +20,22 @@ std::string antwort(const Aufgabe& a) {
   char ziel[DV_MELDUNG_MAX];
   const char* felder[DV_FINANZAMT_FELDANZAHL];
   std::string t = std::to_string(dv_pruefe(a.typ, a.wert.data(), a.wert.size()));
-  t += "|" + std::to_string(dv_pruefe_text(a.typ, a.wert.data(), a.wert.size(), nullptr, 0,
-                                           ziel, sizeof ziel)) + ziel;
+  t += "|" +
+       std::to_string(
+           dv_pruefe_text(a.typ, a.wert.data(), a.wert.size(), nullptr, 0, ziel, sizeof ziel)) +
+       ziel;
   const char* m = dv_meldung(a.typ, 604);
   t += m != nullptr ? m : "-";
   t += "|" + std::to_string(dv_steuernummer_land(a.wert.data(), a.wert.size(), ziel, sizeof ziel));
   t += ziel;
-  t += "|" + std::to_string(dv_steuernummer_bund(a.wert.data(), a.wert.size(), "11", nullptr,
-                                                 ziel, sizeof ziel)) + ziel;
-  t += "|" + std::to_string(dv_verzeichnishinweis("Steuernummer", a.wert.data(), a.wert.size(),
-                                                  ziel, sizeof ziel)) + ziel;
+  t += "|" +
+       std::to_string(
+           dv_steuernummer_bund(a.wert.data(), a.wert.size(), "11", nullptr, ziel, sizeof ziel)) +
+       ziel;
+  t += "|" +
+       std::to_string(
+           dv_verzeichnishinweis("Steuernummer", a.wert.data(), a.wert.size(), ziel, sizeof ziel)) +
+       ziel;
   const int nummer = std::atoi(a.wert.substr(0, 4).c_str());
   if (dv_finanzamt(nummer, felder) == 0) t += felder[1];
   t += "|" + std::to_string(dv_finanzamtsliste(nummer / 100, nullptr, 0));
@@ -41,10 +47,10 @@ TEST(GleichzeitigCApi, AchtThreadsAbErstemAufruf) {
   std::vector<Aufgabe> aufgaben;
   for (const char* typ : {"IBAN", "BIC", "IDNr", "UStIdNr", "Steuernummer", "EMail",
                           "Laenderkuerzel", "DATUM_TTMMJJ", "Bundesfinanzamtsnummer"}) {
-    for (const char* wert : {"DE89370400440532013000", "DE89370400440532013001", "DEUTDEFF",
-                             "02345678901", "86095742719", "DE136695976", "1127012345673",
-                             "27/123/45673", "2177012345671", "a@b.de", "BY", "29.02.96",
-                             "2801", u8"M\u00fcller\u20ac"}) {
+    for (const char* wert :
+         {"DE89370400440532013000", "DE89370400440532013001", "DEUTDEFF", "02345678901",
+          "86095742719", "DE136695976", "1127012345673", "27/123/45673", "2177012345671", "a@b.de",
+          "BY", "29.02.96", "2801", u8"M\u00fcller\u20ac"}) {
       aufgaben.push_back({typ, wert});
     }
   }

@@ -34,7 +34,7 @@ TEST(Grenze, Utf8NachLatin9) {
       {"\xED\xBF\xBF", false, ""},      // surrogate U+DFFF
       {"\xF4\x90\x80\x80", false, ""},  // U+110000
       {"\xF8\x88\x80\x80\x80", false, ""},
-      {"\x80", false, ""},  // continuation byte without lead
+      {"\x80", false, ""},   // continuation byte without lead
       {"a\xC3", false, ""},  // cut sequence at the end
       {"\xC3(", false, ""},  // lead byte followed by no continuation
   };
@@ -81,7 +81,7 @@ TEST(Grenze, Missbrauch) {
   EXPECT_EQ(dv_meldung("IBAN", 0), nullptr);
   EXPECT_EQ(dv_meldung("IBAN", 605), nullptr);  // outside the IBAN codes
   EXPECT_EQ(dv_meldung("IBAN", -3), nullptr);
-  EXPECT_EQ(dv_text(610001003), nullptr);       // between two codes
+  EXPECT_EQ(dv_text(610001003), nullptr);  // between two codes
   EXPECT_EQ(dv_finanzamt_feldname(-1), nullptr);
   EXPECT_EQ(dv_finanzamt_feldname(DV_FINANZAMT_FELDANZAHL), nullptr);
   EXPECT_STREQ(dv_finanzamt_feldname(DV_FINANZAMT_FELDANZAHL - 1), "BezugText");
@@ -128,14 +128,16 @@ TEST(Grenze, TexteUndMeldungen) {
                u8"Feld 'Steuernummer': Sie haben eine ungültige Steuernummer angegeben.");
   EXPECT_EQ(dv_meldung("IDNr", 701), dv_meldung("IDNr", 704));  // one static text
   char meldung[DV_MELDUNG_MAX];
-  EXPECT_EQ(dv_pruefe_text("DATUM_TTMMJJ", "31.02.01", 8, "Geburtsdatum", 0, meldung,
-                           sizeof meldung),
-            401);
-  EXPECT_STREQ(meldung, u8"Das Datum im Feld 'Geburtsdatum' ist nicht gültig. (Erforderliches "
-                        u8"Format: TT.MM.JJ).");
+  EXPECT_EQ(
+      dv_pruefe_text("DATUM_TTMMJJ", "31.02.01", 8, "Geburtsdatum", 0, meldung, sizeof meldung),
+      401);
+  EXPECT_STREQ(meldung,
+               u8"Das Datum im Feld 'Geburtsdatum' ist nicht gültig. (Erforderliches "
+               u8"Format: TT.MM.JJ).");
   EXPECT_EQ(dv_pruefe_text("IDNr", "02345678901", 11, nullptr, 0, meldung, sizeof meldung), 0);
-  EXPECT_STREQ(meldung, u8"Feld 'IDNr' ist eine Test-Identifikationsnummer und nur für den "
-                        u8"Testbetrieb zugelassen.");
+  EXPECT_STREQ(meldung,
+               u8"Feld 'IDNr' ist eine Test-Identifikationsnummer und nur für den "
+               u8"Testbetrieb zugelassen.");
   // Without definitions every Land abbreviation passes.
   EXPECT_EQ(dv_pruefe("Laenderkuerzel", "XX", 2), 801);
   EXPECT_EQ(dv_pruefe_text("Laenderkuerzel", "XX", 2, nullptr, DV_OHNE_DEFINITIONEN, meldung,

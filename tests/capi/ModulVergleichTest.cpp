@@ -16,8 +16,8 @@
 #include "support/ModulTest.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
-#include "taxoffice/Finanzamtstabellen.h"
 #include "taxoffice/FinanzamtsdatenService.h"
+#include "taxoffice/Finanzamtstabellen.h"
 
 namespace {
 
@@ -121,8 +121,10 @@ TEST_F(ModulVergleich, FeldtypenWieDerDispatcher) {
     S alphabet;
     std::size_t laengeMax;
   } faelle[] = {
-      {"UStIdNr", {"DE136695976", "ATU13585627", "EL094259216", "FR40303265045"},
-       ziffern + "ADEGLTUa", 15},
+      {"UStIdNr",
+       {"DE136695976", "ATU13585627", "EL094259216", "FR40303265045"},
+       ziffern + "ADEGLTUa",
+       15},
       {"Bundessteuernummer", {"9116080123456", "9116080123457"}, ziffern, 14},
       {"Bundesfinanzamtsnummer", {"1010", "0123", "9999"}, ziffern + "x", 5},
       {"Laenderkuerzel", {"BY", "NW", "XX"}, "BYNWX", 3},
@@ -137,9 +139,9 @@ TEST_F(ModulVergleich, FeldtypenWieDerDispatcher) {
       ASSERT_EQ(pruefe(fall.typ, v), code) << fall.typ << " " << v;
       char text[DV_MELDUNG_MAX];
       const S utf8 = latin9AlsUtf8(v);
-      ASSERT_EQ(dv_pruefe_text(fall.typ, utf8.data(), utf8.size(), "unbenannt/1.1", 0, text,
-                               sizeof text),
-                code);
+      ASSERT_EQ(
+          dv_pruefe_text(fall.typ, utf8.data(), utf8.size(), "unbenannt/1.1", 0, text, sizeof text),
+          code);
       // The library names the field where the dispatcher's message marks it: '$%1$' in
       // a lookup's text, '$unbenannt/1.1$' in a recorded notice.
       S erwartet = meldung;
@@ -240,8 +242,8 @@ TEST(Verzeichnishinweis, FehlendesFinanzamt) {
   };
   for (const auto& fall : faelle) {
     char ziel[DV_MELDUNG_MAX];
-    const int n = dv_verzeichnishinweis(fall.typ, fall.wert, std::strlen(fall.wert), ziel,
-                                        sizeof ziel);
+    const int n =
+        dv_verzeichnishinweis(fall.typ, fall.wert, std::strlen(fall.wert), ziel, sizeof ziel);
     EXPECT_EQ(S(ziel).substr(0, std::strlen(fall.anfang)), fall.anfang) << fall.wert;
     EXPECT_EQ(n, static_cast<int>(std::strlen(ziel)));
     EXPECT_EQ(n == 0, *fall.anfang == '\0') << fall.wert;

@@ -34,9 +34,9 @@ extern "C" {
 #define DV_FEHLER_NICHT_GEFUNDEN (-6) /* no such tax office or Land */
 #define DV_FEHLER_INTERN (-7)         /* out of memory or broken reference data */
 
-#define DV_MAX_LAENGE 4096       /* longest value accepted, in bytes of UTF-8 */
-#define DV_MELDUNG_MAX 1024      /* buffer size that holds any message of dv_pruefe_text */
-#define DV_FINANZAMT_FELDANZAHL 31   /* fields of a tax office record */
+#define DV_MAX_LAENGE 4096         /* longest value accepted, in bytes of UTF-8 */
+#define DV_MELDUNG_MAX 1024        /* buffer size that holds any message of dv_pruefe_text */
+#define DV_FINANZAMT_FELDANZAHL 31 /* fields of a tax office record */
 
 /* Option of dv_pruefe_text: check without the tax number definitions, as a rules library
  * without a directory does (Laenderkuerzel then accepts every value). */
@@ -57,21 +57,21 @@ DV_API int dv_pruefe(const char *feldtyp, const char *wert, size_t laenge);
  * field is named feld (NULL: the type name). A meldung of DV_MELDUNG_MAX bytes suffices for
  * a feld of up to 64 bytes, else DV_FEHLER_PUFFER. optionen: 0 or DV_OHNE_DEFINITIONEN.
  * Slower than dv_pruefe: the message is formed on the way. */
-DV_API int dv_pruefe_text(const char *feldtyp, const char *wert, size_t laenge,
-                          const char *feld, unsigned optionen, char *meldung, size_t groesse);
+DV_API int dv_pruefe_text(const char *feldtyp, const char *wert, size_t laenge, const char *feld,
+                          unsigned optionen, char *meldung, size_t groesse);
 
 /* German text of a field type's result code, the field named by the type ("Feld 'IBAN':
  * Ungültige IBAN: ..."); NULL for code 0, an unknown type, or a code without a text. */
 DV_API const char *dv_meldung(const char *feldtyp, int code);
 
-/* Land notation of a tax number (as a person types it) to the 13-digit form. land (a Land
- * key, "28") or finanzamt (a tax office number, "2801") says whose notation it is; either may
- * be NULL or empty, not both. Returns the host result code (0, 610001034, 610001037,
+/* Land notation of a tax number as a person types it ("27/123/45673") to the 13-digit form.
+ * land (a Land key, "11") or finanzamt (a tax office number, "1127") says whose notation it
+ * is; either may be NULL or empty, not both. Returns the host result code (0, 610001034, 610001037,
  * 610001038) or a DV_FEHLER_ code; ziel receives the 13 digits, or the empty text. */
 DV_API int dv_steuernummer_bund(const char *wert, size_t laenge, const char *land,
-                         const char *finanzamt, char *ziel, size_t groesse);
+                                const char *finanzamt, char *ziel, size_t groesse);
 
-/* 13-digit tax number to its Land notation ("21/815/08150"). Returns 0, 610001034 or a
+/* 13-digit tax number to its Land notation ("27/123/45673"). Returns 0, 610001034 or a
  * DV_FEHLER_ code; ziel receives the notation, or the empty text. */
 DV_API int dv_steuernummer_land(const char *bund, size_t laenge, char *ziel, size_t groesse);
 
@@ -112,7 +112,7 @@ DV_API int dv_verzeichnisherkunft(const char **herkunft);
  * office is missing. Returns the notice's length in bytes (0 and the empty text when no
  * notice applies) or a DV_FEHLER_ code. */
 DV_API int dv_verzeichnishinweis(const char *feldtyp, const char *wert, size_t laenge, char *ziel,
-                          size_t groesse);
+                                 size_t groesse);
 
 #ifdef __cplusplus
 }
