@@ -43,7 +43,7 @@ std::string antwort(const Aufgabe& a) {
   return t + (text != nullptr ? text : "-");
 }
 
-TEST(GleichzeitigCApi, AchtThreadsAbErstemAufruf) {
+TEST(GleichzeitigeCApi, AchtThreadsAbErstemAufruf) {
   std::vector<Aufgabe> aufgaben;
   for (const char* typ : {"IBAN", "BIC", "IDNr", "UStIdNr", "Steuernummer", "EMail",
                           "Laenderkuerzel", "DATUM_TTMMJJ", "Bundesfinanzamtsnummer"}) {
