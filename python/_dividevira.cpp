@@ -3,6 +3,7 @@
 #define PY_SSIZE_T_CLEAN
 #include <Python.h>
 
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -50,6 +51,14 @@ PyObject* code(int c) {
 PyObject* textOderNone(const char* text) {
   if (text == nullptr) Py_RETURN_NONE;
   return PyUnicode_FromString(text);
+}
+
+// An int argument; a number beyond long is no code or number the library knows (LONG_MIN).
+bool ganzzahl(PyObject* arg, long& zahl) {
+  int ueberlauf = 0;
+  zahl = PyLong_AsLongAndOverflow(arg, &ueberlauf);
+  if (ueberlauf != 0) zahl = LONG_MIN;
+  return !(zahl == -1 && PyErr_Occurred());
 }
 
 bool anzahl(Py_ssize_t n, Py_ssize_t mindestens, Py_ssize_t hoechstens, const char* name) {
@@ -137,15 +146,15 @@ PyObject* meldung(PyObject*, PyObject* const* args, Py_ssize_t n) {
   Py_ssize_t lt;
   const char* typ = alsUtf8(args[0], "feldtyp", &lt);
   if (typ == nullptr) return nullptr;
-  const long c = PyLong_AsLong(args[1]);
-  if (c == -1 && PyErr_Occurred()) return nullptr;
+  long c;
+  if (!ganzzahl(args[1], c)) return nullptr;
   if (c < INT32_MIN || c > INT32_MAX) Py_RETURN_NONE;
   return textOderNone(dv_meldung(typ, static_cast<int>(c)));
 }
 
 PyObject* text(PyObject*, PyObject* arg) {
-  const long c = PyLong_AsLong(arg);
-  if (c == -1 && PyErr_Occurred()) return nullptr;
+  long c;
+  if (!ganzzahl(arg, c)) return nullptr;
   if (c < INT32_MIN || c > INT32_MAX) Py_RETURN_NONE;
   return textOderNone(dv_text(static_cast<int>(c)));
 }
@@ -194,8 +203,8 @@ PyObject* steuernummer_land(PyObject*, PyObject* arg) {
 }
 
 PyObject* finanzamt(PyObject*, PyObject* arg) {
-  const long nummer = PyLong_AsLong(arg);
-  if (nummer == -1 && PyErr_Occurred()) return nullptr;
+  long nummer;
+  if (!ganzzahl(arg, nummer)) return nullptr;
   const char* felder[DV_FINANZAMT_FELDANZAHL];
   if (nummer < 0 || nummer > 9999 || dv_finanzamt(static_cast<int>(nummer), felder) != DV_OK) {
     Py_RETURN_NONE;
@@ -214,8 +223,8 @@ PyObject* finanzamt(PyObject*, PyObject* arg) {
 }
 
 PyObject* finanzamtsliste(PyObject*, PyObject* arg) {
-  const long land = PyLong_AsLong(arg);
-  if (land == -1 && PyErr_Occurred()) return nullptr;
+  long land;
+  if (!ganzzahl(arg, land)) return nullptr;
   if (land < 0 || land > 99) Py_RETURN_NONE;
   const int gesamt = dv_finanzamtsliste(static_cast<int>(land), nullptr, 0);
   if (gesamt < 0) Py_RETURN_NONE;

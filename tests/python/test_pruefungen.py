@@ -175,9 +175,10 @@ def test_finanzamt():
     assert len(satz) == 31 and satz["BuFaNummer"] == "2801" and satz["Name"]
     assert finanzamt.lookup(2801) == satz
     assert list(satz)[-1] == "BezugText"
-    for nummer in ("280", "28011", "28a1", "\u0662801", 99999, -1, 9999):
+    for nummer in ("280", "28011", "28a1", "\u0662801", 99999, -1, 9999, 10**30):
         assert finanzamt.lookup(nummer) is None
     assert 2801 in [nummer for nummer, _ in finanzamt.liste(28)]
     assert finanzamt.liste(54) is None and finanzamt.liste(-3) is None
+    assert finanzamt.liste(-10**30) is None
     ersatz, herkunft = finanzamt.herkunft()
     assert isinstance(ersatz, bool) and "GemFA" in herkunft
