@@ -1,6 +1,7 @@
 // dv_pruefe, dv_pruefe_text, dv_meldung: the rules library's field type checks.
 #include "rules/Feldtypen.h"
 
+#include <array>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -32,12 +33,27 @@ bool brauchtDefinitionen(zdv::Feldtyp typ) {
 }
 
 // The type of a NUL-terminated name, or null; compared in place, without measuring the name
-// first, since this runs before every check.
+// first, and only with the types that begin with its first letter, since this runs before
+// every check.
 const zdv::FeldtypEintrag* typVon(const char* name) {
-  for (const zdv::FeldtypEintrag& e : zdv::FELDTYPEN) {
+  struct Kandidaten {
+    std::array<std::array<const zdv::FeldtypEintrag*, zdv::ANZAHL_FELDTYPEN + 1>, 128> je;
+    Kandidaten() : je{} {
+      for (const zdv::FeldtypEintrag& e : zdv::FELDTYPEN) {
+        auto* frei = je[static_cast<unsigned char>(e.name[0]) & 127].data();
+        while (*frei != nullptr) ++frei;
+        *frei = &e;
+      }
+    }
+  };
+  static const Kandidaten kandidaten;
+  const auto erstes = static_cast<unsigned char>(name[0]);
+  if (erstes >= 128) return nullptr;
+  for (const zdv::FeldtypEintrag* const* e = kandidaten.je[erstes].data(); *e != nullptr; ++e) {
+    const std::string_view typ = (*e)->name;
     std::size_t i = 0;
-    while (i < e.name.size() && name[i] == e.name[i]) ++i;  // stops at name's NUL
-    if (i == e.name.size() && name[i] == '\0') return &e;
+    while (i < typ.size() && name[i] == typ[i]) ++i;  // stops at name's NUL
+    if (i == typ.size() && name[i] == '\0') return *e;
   }
   return nullptr;
 }

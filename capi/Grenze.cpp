@@ -44,7 +44,8 @@ bool utf8AlsLatin9(std::string_view utf8, std::string& ziel) {
     if (acht & 0x8080808080808080ULL) break;
   }
   while (ascii < ende && *ascii < 0x80) ++ascii;
-  ziel.assign(utf8.data(), static_cast<std::size_t>(ascii - p));
+  ziel.clear();
+  ziel.append(utf8.data(), static_cast<std::size_t>(ascii - p));
   p = ascii;
   while (p < ende) {
     const unsigned char c = *p++;
