@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <new>
 #include <vector>
 
 #include "dividevira/dividevira.h"
@@ -94,7 +96,7 @@ PyObject* pruefe(PyObject*, PyObject* const* args, Py_ssize_t n) {
   return Py_BuildValue("(is)", c, meldung);
 }
 
-PyObject* pruefe_viele(PyObject*, PyObject* const* args, Py_ssize_t n) {
+PyObject* pruefeVieleOhneSchutz(PyObject* const* args, Py_ssize_t n) {
   if (!anzahl(n, 2, 2, "pruefe_viele")) return nullptr;
   Py_ssize_t lt;
   const char* typ = alsUtf8(args[0], "feldtyp", &lt);
@@ -123,21 +125,26 @@ PyObject* pruefe_viele(PyObject*, PyObject* const* args, Py_ssize_t n) {
     codes[i] = dv_pruefe(typ, eingabe[i].text, static_cast<size_t>(eingabe[i].laenge));
   }
   Py_END_ALLOW_THREADS Py_DECREF(werte);
+  // Each distinct code becomes one int object, shared by every place it occurs.
+  std::map<int, PyObject*> zahlen;
   PyObject* liste = PyList_New(gesamt);
-  if (liste == nullptr) return nullptr;
-  for (Py_ssize_t i = 0; i < gesamt; ++i) {
+  for (Py_ssize_t i = 0; liste != nullptr && i < gesamt; ++i) {
     const int c = codes[static_cast<size_t>(i)];
     if (c < 0) {
-      Py_DECREF(liste);
-      return PyErr_Format(PyExc_ValueError, "Wert %zd: %s (%d)", i, fehlerText(c), c);
+      PyErr_Format(PyExc_ValueError, "Wert %zd: %s (%d)", i, fehlerText(c), c);
+      Py_CLEAR(liste);
+      break;
     }
-    PyObject* zahl = PyLong_FromLong(c);
+    PyObject*& zahl = zahlen[c];
+    if (zahl == nullptr) zahl = PyLong_FromLong(c);
     if (zahl == nullptr) {
-      Py_DECREF(liste);
-      return nullptr;
+      Py_CLEAR(liste);
+      break;
     }
+    Py_INCREF(zahl);
     PyList_SET_ITEM(liste, i, zahl);
   }
+  for (auto& eintrag : zahlen) Py_XDECREF(eintrag.second);
   return liste;
 }
 
@@ -222,7 +229,7 @@ PyObject* finanzamt(PyObject*, PyObject* arg) {
   return satz;
 }
 
-PyObject* finanzamtsliste(PyObject*, PyObject* arg) {
+PyObject* finanzamtslisteOhneSchutz(PyObject* arg) {
   long land;
   if (!ganzzahl(arg, land)) return nullptr;
   if (land < 0 || land > 99) Py_RETURN_NONE;
@@ -240,6 +247,23 @@ PyObject* finanzamtsliste(PyObject*, PyObject* arg) {
     PyList_SET_ITEM(liste, i, paar);
   }
   return liste;
+}
+
+// The two functions that allocate C++ containers: out of memory becomes MemoryError.
+PyObject* pruefe_viele(PyObject*, PyObject* const* args, Py_ssize_t n) {
+  try {
+    return pruefeVieleOhneSchutz(args, n);
+  } catch (const std::bad_alloc&) {
+    return PyErr_NoMemory();
+  }
+}
+
+PyObject* finanzamtsliste(PyObject*, PyObject* arg) {
+  try {
+    return finanzamtslisteOhneSchutz(arg);
+  } catch (const std::bad_alloc&) {
+    return PyErr_NoMemory();
+  }
 }
 
 PyObject* verzeichnisherkunft(PyObject*, PyObject*) {
