@@ -96,6 +96,12 @@ PyObject* pruefe(PyObject*, PyObject* const* args, Py_ssize_t n) {
   return Py_BuildValue("(is)", c, meldung);
 }
 
+// Owns one reference, also when an exception passes.
+struct Referenz {
+  PyObject* objekt;
+  ~Referenz() { Py_XDECREF(objekt); }
+};
+
 PyObject* pruefeVieleOhneSchutz(PyObject* const* args, Py_ssize_t n) {
   if (!anzahl(n, 2, 2, "pruefe_viele")) return nullptr;
   Py_ssize_t lt;
@@ -104,7 +110,8 @@ PyObject* pruefeVieleOhneSchutz(PyObject* const* args, Py_ssize_t n) {
   if (dv_pruefe(typ, "", 0) == DV_FEHLER_TYP) return code(DV_FEHLER_TYP);
   // A tuple of the values: its strings stay alive and unchanged while the GIL is released,
   // whatever other threads do to the caller's list.
-  PyObject* werte = PySequence_Tuple(args[1]);
+  const Referenz tupel{PySequence_Tuple(args[1])};
+  PyObject* werte = tupel.objekt;
   if (werte == nullptr) return nullptr;
   const Py_ssize_t gesamt = PyTuple_GET_SIZE(werte);
   struct Wert {
@@ -116,15 +123,13 @@ PyObject* pruefeVieleOhneSchutz(PyObject* const* args, Py_ssize_t n) {
   for (Py_ssize_t i = 0; i < gesamt; ++i) {
     Wert& w = eingabe[static_cast<size_t>(i)];
     w.text = alsUtf8(PyTuple_GET_ITEM(werte, i), "jeder Wert", &w.laenge);
-    if (w.text == nullptr) {
-      Py_DECREF(werte);
-      return nullptr;
-    }
+    if (w.text == nullptr) return nullptr;
   }
-  Py_BEGIN_ALLOW_THREADS for (size_t i = 0; i < eingabe.size(); ++i) {
+  PyThreadState* zustand = PyEval_SaveThread();  // the checks need no Python object
+  for (size_t i = 0; i < eingabe.size(); ++i) {
     codes[i] = dv_pruefe(typ, eingabe[i].text, static_cast<size_t>(eingabe[i].laenge));
   }
-  Py_END_ALLOW_THREADS Py_DECREF(werte);
+  PyEval_RestoreThread(zustand);
   // Each distinct code becomes one int object, shared by every place it occurs.
   std::map<int, PyObject*> zahlen;
   PyObject* liste = PyList_New(gesamt);
