@@ -6,9 +6,9 @@
 
 namespace dvhost {
 
-// Notices for values that fail because the directory lacks their tax office: the office is
-// asked of the loaded module; that the directory is a stand-in comes from the tables dvhost
-// was built with. Each returns the empty text when the notice does not apply.
+// Notices for values that fail because the directory lacks their tax office, from the C
+// library libdividevira (its tables are the module's). The service argument is no longer
+// asked. Each returns the empty text when the notice does not apply.
 
 // For a 13-digit tax number: the notice when the number would be valid if its office existed.
 std::string steuernummerHinweis(vesk::plugin2::iface::IFinanzamtsdatenService& dienst,
@@ -16,5 +16,8 @@ std::string steuernummerHinweis(vesk::plugin2::iface::IFinanzamtsdatenService& d
 // For a 4-digit office number or 13-digit tax number whose office the directory lacks.
 std::string finanzamtHinweis(vesk::plugin2::iface::IFinanzamtsdatenService& dienst,
                              const std::string& nummer);
+
+// A text of the C library (UTF-8) as ISO-8859-15, the charset of dvhost's output path.
+std::string vonBibliothek(const std::string& utf8);
 
 }  // namespace dvhost

@@ -1,54 +1,47 @@
 // dvhost feldtyp: checks values of the rules library's eleven predefined field types.
 //
-// The module exports no field-type check, so this subcommand links the rules library and
-// the tax office and tax number libraries into dvhost and runs the same dispatcher the
-// service operations use. The tax number definitions come from a service object built
-// here from those libraries, not from the loaded module.
-#include <memory>
+// The module exports no field-type check, so this subcommand asks the C library libdividevira,
+// which is built from the module's own libraries and tables.
+#include <stdexcept>
+#include <string>
 
 #include "cli/Befehl.h"
 #include "cli/Feldtypcodes.h"
 #include "cli/Pruefausgabe.h"
 #include "cli/Verzeichnishinweis.h"
-#include "rules/Feldtypen.h"
-#include "taxnumber/DefdatenSteuernummerImpl.h"
-#include "taxnumber/Feldtyppruefung.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "cli/Zeichensatz.h"
+#include "dividevira/dividevira.h"
 
 namespace dvhost {
 namespace {
 
-bool istTyp(const std::string& name) { return zudadavizu_20_0::feldtypEintrag(name) != nullptr; }
+const char* const TYPEN[] = {"Steuernummer", "Bundessteuernummer", "Bundesfinanzamtsnummer",
+                             "Laenderkuerzel", "IDNr", "UStIdNr", "IBAN", "BIC", "EMail",
+                             "DATUM_MMJJ", "DATUM_TTMMJJ"};
 
 std::string typenliste() {
   std::string liste;
-  for (const auto& typ : zudadavizu_20_0::FELDTYPEN) {
-    liste += (liste.empty() ? "" : ", ") + std::string(typ.name);
-  }
+  for (const char* typ : TYPEN) liste += (liste.empty() ? "" : ", ") + std::string(typ);
   return liste;
 }
 
-// The rules library's messages name the field as '$NAME$' ('$%1$' before it is filled in);
-// the user sees the field name instead.
-std::string mitFeldname(std::string meldung, const std::string& feld) {
-  std::size_t anfang = 0;
-  while ((anfang = meldung.find('$', anfang)) != std::string::npos) {
-    const std::size_t ende = meldung.find('$', anfang + 1);
-    if (ende == std::string::npos) break;
-    if (meldung.find(' ', anfang) < ende) {
-      anfang = ende;
-      continue;
-    }
-    meldung.replace(anfang, ende + 1 - anfang, feld);
-    anfang += feld.size();
+std::string fehlertext(int code) {
+  switch (code) {
+    case DV_FEHLER_ZEICHEN:
+      return "Wert enthält ein Zeichen außerhalb von ISO-8859-15";
+    case DV_FEHLER_LAENGE:
+      return "Wert länger als " + std::to_string(DV_MAX_LAENGE) + " Bytes";
+    case DV_FEHLER_PUFFER:
+      return "Feldname zu lang";
+    default:
+      return "Prüfung nicht möglich (" + std::to_string(code) + ")";
   }
-  return meldung;
 }
 
 int feldtyp(Sitzung& sitzung, const Aufruf& aufruf) {
   if (aufruf.werte.empty()) throw Benutzungsfehler("Feldtyp fehlt");
   const std::string typ = aufruf.werte.front();
-  if (!istTyp(typ)) {
+  if (dv_pruefe(typ.c_str(), "", 0) == DV_FEHLER_TYP) {
     throw Benutzungsfehler("unbekannter Feldtyp " + typ + " (bekannt: " + typenliste() + ")");
   }
   const bool normalisieren = aufruf.hat("--normalisieren");
@@ -58,21 +51,21 @@ int feldtyp(Sitzung& sitzung, const Aufruf& aufruf) {
   const std::string feld = aufruf.hat("--feld") ? aufruf.wert("--feld") : typ;
   if (aufruf.hat("--codes")) {
     if (aufruf.werte.size() > 1) throw Benutzungsfehler("--codes nimmt keine Werte");
-    return zeigeFeldtypCodes(sitzung, typ, aufruf.hat("--json"),
-                             [&](const std::string& text) { return mitFeldname(text, feld); });
+    return zeigeFeldtypCodes(sitzung, typ, aufruf.hat("--json"));
   }
-  std::unique_ptr<vesk::divideVira::FinanzamtsdatenService> dienst(
-      vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
-  vesk::wex2::DefdatenSteuernummerImpl definitionen(dienst.get());
-  const bool mitDefinitionen = !aufruf.hat("--ohne-definitionen");
+  const std::string feldUtf8 = latin9AlsUtf8(feld);
+  const unsigned optionen = aufruf.hat("--ohne-definitionen") ? DV_OHNE_DEFINITIONEN : 0;
   auto modul = sitzung.modul().finanzamtsdatenService(sitzung.logger());
   Pruefausgabe ausgabe(sitzung, aufruf.hat("--json"), typ);
   ausgabe.normalisiereWerte(normalisieren);
   const Argumente werte(aufruf.werte.begin() + 1, aufruf.werte.end());
   return ausgabe.fuerJedenWert(werte, [&](Pruefung& p) {
-    p.code = vesk::divideVira::pruefeFeldtyp(typ, p.geprueft(),
-                                             mitDefinitionen ? &definitionen : nullptr, &p.text);
-    p.text = mitFeldname(p.text, feld);
+    const std::string wert = latin9AlsUtf8(p.geprueft());
+    char meldung[DV_MELDUNG_MAX + 4096];  // room for a --feld name of any length allowed
+    p.code = dv_pruefe_text(typ.c_str(), wert.data(), wert.size(), feldUtf8.c_str(), optionen,
+                            meldung, sizeof meldung);
+    if (p.code < 0) throw std::runtime_error(fehlertext(p.code));
+    p.text = vonBibliothek(meldung);
     if (p.code != 0 && typ == "Steuernummer") p.hinweis = steuernummerHinweis(*modul, p.wert);
   });
 }
@@ -88,8 +81,8 @@ const Befehl befehl{
     "Hinweis). Typen: Steuernummer, Bundessteuernummer, Bundesfinanzamtsnummer, "
     "Laenderkuerzel, IDNr, UStIdNr, IBAN, BIC, EMail, DATUM_MMJJ, DATUM_TTMMJJ.\n"
     "Die Prüfung läuft nicht über das geladene Modul (es exportiert keine "
-    "Feldtypprüfung), sondern über die in dvhost gebundenen Bibliotheken des Moduls; die "
-    "Steuernummerndefinitionen kommen aus denselben Tabellen.\n"
+    "Feldtypprüfung), sondern über die C-Bibliothek libdividevira, die aus den Bibliotheken "
+    "und Tabellen des Moduls gebaut ist.\n"
     "  --codes              jeden Code des Typs mit seiner Meldung ausgeben\n"
     "  --feld NAME          Feldname in den Meldungen (Standard: der Feldtyp)\n"
     "  --normalisieren      Leerzeichen entfernen und Buchstaben groß schreiben, bevor geprüft "

@@ -6,12 +6,24 @@
 #include "cli/Pruefausgabe.h"
 #include "cli/Verzeichnishinweis.h"
 #include "cli/Wertart.h"
-#include "taxnumber/Feldtyppruefung.h"
+#include "cli/Zeichensatz.h"
+#include "dividevira/dividevira.h"
 
 namespace dvhost {
 namespace {
 
 using Dienst = vesk::plugin2::iface::IFinanzamtsdatenService;
+
+// The module checks no VAT number; the C library's check gives the verifier's code and message.
+int pruefeUStIdNr(const std::string& wert, std::string& text) {
+  const std::string utf8 = latin9AlsUtf8(wert);
+  char meldung[DV_MELDUNG_MAX];
+  const int code =
+      dv_pruefe_text("UStIdNr", utf8.data(), utf8.size(), nullptr, 0, meldung, sizeof meldung);
+  if (code < 0) throw std::runtime_error("Prüfung nicht möglich (" + std::to_string(code) + ")");
+  text = vonBibliothek(meldung);
+  return code;
+}
 
 // Checks p.geprueft() as one kind. IBAN, BIC, IdNr and tax numbers go to the module and get
 // host result codes; the module checks no VAT number, so that goes to the rules library
@@ -33,7 +45,7 @@ void pruefeAls(Wertart art, Dienst& dienst, Pruefung& p, bool testnummern) {
       if (p.code != 0) p.hinweis = steuernummerHinweis(dienst, wert);
       break;
     case Wertart::kUStIdNr:
-      p.code = vesk::divideVira::pruefeFeldtyp("UStIdNr", wert, nullptr, &p.text);
+      p.code = pruefeUStIdNr(wert, p.text);
       break;
   }
 }

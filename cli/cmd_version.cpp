@@ -1,8 +1,9 @@
 // dvhost version: the versions the module reports through both channels, and the directory.
 #include "cli/Befehl.h"
 #include "cli/Json.h"
+#include "cli/Verzeichnishinweis.h"
 #include "cli/Zeichensatz.h"
-#include "taxoffice/Verzeichnisherkunft.h"
+#include "dividevira/dividevira.h"
 
 namespace dvhost {
 namespace {
@@ -15,7 +16,9 @@ int version(Sitzung& sitzung, const Aufruf& aufruf) {
   reinterpret_cast<vesk::plugin2::VersionFn>(
       sitzung.modul().symbol("getVeskSharedLibProductversion"))(produkt);
   const std::string& versionstext = sitzung.modul().registrierung().versionsText;
-  const std::string verzeichnis = vesk::divideVira::FINANZAMTSVERZEICHNIS_HERKUNFT;
+  const char* herkunft = nullptr;
+  const bool ersatz = dv_verzeichnisherkunft(&herkunft) != 0;
+  const std::string verzeichnis = vonBibliothek(herkunft);
   if (aufruf.hat("--json")) {
     sitzung.jsonZeile(
         JsonObjekt()
@@ -25,7 +28,7 @@ int version(Sitzung& sitzung, const Aufruf& aufruf) {
             .text("produktversion", produkt)
             .text("versionstext", versionstext)
             .text("verzeichnis", verzeichnis)
-            .wahrheit("ersatzverzeichnis", vesk::divideVira::FINANZAMTSVERZEICHNIS_IST_ERSATZ)
+            .wahrheit("ersatzverzeichnis", ersatz)
             .str());
     return kAllesGueltig;
   }

@@ -2,8 +2,9 @@
 # Installs from Debian's packages whatever this machine lacks to build and test.
 set -euo pipefail
 
-pakete=(cmake make g++ binutils libxerces-c-dev libboost-dev libboost-date-time-dev
-        libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file pkg-config)
+pakete=(cmake make gcc g++ binutils libxerces-c-dev libboost-dev libboost-date-time-dev
+        libgtest-dev libgmock-dev libbenchmark-dev dpkg-dev file pkg-config
+        python3-dev python3-pytest python3-stdnum)
 [ "${DV_MIT_FUZZ:-0}" = 1 ] && pakete+=(clang libclang-rt-dev)
 [ "${DV_MIT_PAKET:-0}" = 1 ] && pakete+=(lintian)
 command -v python3 >/dev/null || pakete+=(python3)

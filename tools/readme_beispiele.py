@@ -5,7 +5,8 @@
   ```cpp     a complete program: g++ -std=c++17 with the host headers and DV_MODUL, then run
   ```c       a complete program: cc -std=c11 with the flags of pkg-config's dividevira, run
   ```python  run with python3
-Other fences (cmake, plain) are read, not run. Compilers and interpreters see the block's
+Other fences (cmake, plain), and a block after a comment line "<!-- readme_beispiele: nicht
+ausführen ...", are read, not run. Compilers and interpreters see the block's
 text unchanged; the flags come from the options. As root on a machine without sudo, a
 block's `sudo` runs the command itself. Exit status 1 names the first block that failed.
 """
@@ -20,20 +21,26 @@ import tempfile
 
 ZAUN = re.compile(r"^```(\w*)\s*$")
 AUSFUEHRBAR = {"sh", "cpp", "c", "python"}
+NICHT_AUSFUEHREN = "<!-- readme_beispiele: nicht ausführen"
 
 
 def bloecke(text):
-    """[(language, first line number, text), ...] of the fenced blocks."""
-    gefunden, sprache, anfang, zeilen = [], None, 0, []
+    """[(language, first line number, text), ...] of the fenced blocks. A block right after a
+    line starting with NICHT_AUSFUEHREN (one that needs a file the reader downloads) gets the
+    language "" and is read, not run."""
+    gefunden, sprache, anfang, zeilen, vorige = [], None, 0, [], ""
     for nummer, zeile in enumerate(text.splitlines(), 1):
         treffer = ZAUN.match(zeile)
         if sprache is None and treffer:
             sprache, anfang, zeilen = treffer.group(1), nummer + 1, []
+            if vorige.startswith(NICHT_AUSFUEHREN):
+                sprache = ""
         elif sprache is not None and zeile.rstrip() == "```":
             gefunden.append((sprache, anfang, "\n".join(zeilen) + "\n"))
             sprache = None
         elif sprache is not None:
             zeilen.append(zeile)
+        vorige = zeile
     if sprache is not None:
         raise ValueError(f"block from line {anfang} is not closed")
     return gefunden

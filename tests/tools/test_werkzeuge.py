@@ -70,6 +70,12 @@ class ReadmeBloecke(unittest.TestCase):
                          [("sh", 3, "echo 1\n"), ("", 6, "plain\n"),
                           ("cpp", 9, "int main() {}\n")])
 
+    def test_markierter_block_wird_nicht_ausgefuehrt(self):
+        # Only the block right after the marker line is left out, not the next one.
+        text = ("<!-- readme_beispiele: nicht ausführen (Download) -->\n```sh\nfalse\n```\n"
+                "```sh\ntrue\n```\n")
+        self.assertEqual(readme_beispiele.bloecke(text), [("", 3, "false\n"), ("sh", 6, "true\n")])
+
     def test_offener_block_ist_ein_fehler(self):
         with self.assertRaises(ValueError):
             readme_beispiele.bloecke("```sh\necho 1\n")

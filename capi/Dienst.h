@@ -1,0 +1,11 @@
+#pragma once
+
+#include "taxoffice/FinanzamtsdatenService.h"
+
+namespace dividevira {
+
+// The tax office data service all entry points share: it keeps no state between calls and
+// may be used from any thread. Built on first use.
+vesk::divideVira::FinanzamtsdatenService& dienst();
+
+}  // namespace dividevira
