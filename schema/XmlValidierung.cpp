@@ -108,16 +108,19 @@ class TiefenBegrenzer : public DefaultHandler {
   void startElement(const XMLCh* const, const XMLCh* const, const XMLCh* const,
                     const Attributes&) override {
     if (++tiefe_ > kMaxTiefe) {
+      ueberschritten_ = true;
       static const XStr meldung("Elemente sind tiefer als " + std::to_string(kMaxTiefe) +
                                 " Ebenen verschachtelt");
       throw SAXParseException(meldung.unicodeForm(), *locator_);
     }
   }
   void endElement(const XMLCh* const, const XMLCh* const, const XMLCh* const) override { --tiefe_; }
+  bool ueberschritten() const { return ueberschritten_; }
 
  private:
   const Locator* locator_ = nullptr;
   int tiefe_ = 0;
+  bool ueberschritten_ = false;
 };
 
 }  // namespace
@@ -134,8 +137,6 @@ int validateXml(const char* daten, std::size_t laenge, GrammatikSpeicher& gramma
   TiefenBegrenzer tiefe;
   XmlEncodingHandler encoding(vesk::util::xml::kLatin9);
   std::shared_ptr<XMLGrammarPool> pool;  // outlives the reader that uses it
-  int ausnahmeCode = 0;
-  bool geparst = false;
   try {
     if (kompilierung == Kompilierung::einmal) pool = grammatik.pool(resolver, fehler);
     const auto reader = erzeugeLeser(pool.get(), resolver, fehler);
@@ -146,7 +147,6 @@ int validateXml(const char* daten, std::size_t laenge, GrammatikSpeicher& gramma
       reader->loadGrammar(XStr(grammatik.schemaSystemId()).unicodeForm(),
                           Grammar::SchemaGrammarType, true);
     }
-    geparst = true;
     reader->parse(quelle);
   } catch (const OutOfMemoryException&) {
     throw vesk::util::xml::SpeicherMangel();
@@ -155,18 +155,19 @@ int validateXml(const char* daten, std::size_t laenge, GrammatikSpeicher& gramma
     return 610301108;
   } catch (const XMLException& e) {
     protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
-    ausnahmeCode = 610301200;
+    return 610301200;
   } catch (const SAXParseException& e) {
-    protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
-    ausnahmeCode = 610301200;
+    // Without the depth bound the parse would have gone on to its end, where a
+    // missing declaration decides; so only a declared document reports the bound.
+    if (!tiefe.ueberschritten() || encoding.encodingDeclared()) {
+      protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
+      return 610301200;
+    }
   } catch (const vesk::wex2::EntityResolverException& e) {
     protokolliere(logger, e.what());
-    ausnahmeCode = 610301201;
+    return 610301201;
   }
 
-  // Before the parse the document was not looked at; in it, the declaration
-  // comes first, so a parse that ended early has seen it if there was one.
-  if (!geparst) return ausnahmeCode;
   if (!encoding.encodingDeclared()) {
     if (logger != nullptr && logger->isEnabled()) {
       logger->log("FEHLER: " + std::string("Es wurde keine XML-Praeambel mit Encoding-"
@@ -174,7 +175,6 @@ int validateXml(const char* daten, std::size_t laenge, GrammatikSpeicher& gramma
     }
     return 610301108;
   }
-  if (ausnahmeCode != 0) return ausnahmeCode;
   if (fehler.fatalSeen()) return 610301006;
   if (fehler.errorSeen()) return 610301200;
   return 0;

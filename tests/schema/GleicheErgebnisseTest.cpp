@@ -1,7 +1,8 @@
 // The module, compiling the grammar once per process, gives every document the code
 // and log lines of the library compiling it anew in the call; a disabled logger or
-// none changes no code. Codes follow from the result rules (encoding first, then fatal
-// errors, then errors); lines are computed from the document or counted by hand.
+// none changes no code. Codes follow from the result rules (a refusal or parser
+// exception ends the call with its own code and line; then a missing declaration,
+// fatal errors, errors); lines are computed from the document or counted by hand.
 #include <unistd.h>
 
 #include <algorithm>
@@ -95,6 +96,7 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
   const auto von = est.find("<Steuerfall>"), bis = est.find("<Bemerkung>");
   while (faelle.size() < (10u << 20)) faelle += est.substr(von, bis - von) + "</Steuerfall>";
   const std::string kXsi = "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi";
+  const std::string externeDtd = geaendert("<Arbel ", "<!DOCTYPE Arbel SYSTEM \"a.dtd\"><Arbel ");
   const std::string zuTiefText = geaendert("<Bemerkung>", tief + "<Bemerkung>");
   const struct {
     std::string name, dokument;
@@ -121,12 +123,15 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
       {"unbekanntes Element", geaendert("<Testmerker>", "<Neu/><Testmerker>"), 610301200},
       {"interne DTD", geaendert("<Arbel ", "<!DOCTYPE Arbel [<!ENTITY e \"x\">]><Arbel "),
        610301006},
-      {"externe DTD", geaendert("<Arbel ", "<!DOCTYPE Arbel SYSTEM \"a.dtd\"><Arbel "), 610301201},
+      {"externe DTD", externeDtd, 610301201},
+      {"externe DTD ohne Deklaration", ohneDeklaration(externeDtd), 610301201},
+      {"externe DTD, Deklaration ohne Encoding",
+       ersetzt(externeDtd, " encoding=\"ISO-8859-15\"", ""), 610301201},
       {"externe DTD &-Id",  // left to the parser, which opens no file
        geaendert("<Arbel ", "<!DOCTYPE Arbel SYSTEM \"&a.dtd\"><Arbel "), 610301006},
       {"Schemaort",  // not followed (else refused)
        geaendert("<Arbel ", "<Arbel " + kXsi + ":noNamespaceSchemaLocation=\"a.xsd\" "), 0},
-      {"zu tief", zuTiefText, 610301200},
+      {"zu tief", zuTiefText, 610301200},  // the bound is ours: a parser exception
       {"zu tief ohne Deklaration", ohneDeklaration(zuTiefText), 610301108},
       {"ohne Deklaration, fatal", "<a>", 610301108},
       {"10 MB", geaendert("<Steuerfall>", faelle + "<Steuerfall>"), 0},
@@ -135,6 +140,7 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
   const std::string zuTief = validierungsZeile(
       "An error occurred in 'Eingabe XML-Daten'! Exception message: "
       "Elemente sind tiefer als 2000 Ebenen verschachtelt");
+  const std::string kAbgelehnt = validierungsZeile("Entity 'a.dtd' konnte nicht aufgeloest werden.");
   const std::map<std::string, std::vector<std::string>> kZeilen = {
       {"ungueltig_schemafehler.xml",
        {berichtZeile(positionNach(fehler, "ESt_2030</DatenArt>"),
@@ -148,10 +154,13 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
       {"interne DTD",  // refused before any entity is expanded
        {berichtZeile("Zeile 2 in Spalte 18",
                      "internal subset is not allowed when reusing the grammar")}},
-      {"externe DTD", {validierungsZeile("Entity 'a.dtd' konnte nicht aufgeloest werden.")}},
+      {"externe DTD", {kAbgelehnt}},
+      {"externe DTD ohne Deklaration", {kAbgelehnt}},  // a refusal is no parse error
+      {"externe DTD, Deklaration ohne Encoding", {kAbgelehnt}},
       {"externe DTD &-Id",
        {berichtZeile("Zeile 2 in Spalte 33", "unable to open DTD document '&a.dtd'")}},
-      {"zu tief ohne Deklaration", {zuTief, kOhnePraeambel}},
+      {"zu tief", {zuTief}},
+      {"zu tief ohne Deklaration", {kOhnePraeambel}},  // as if parsed without the bound
       {"ohne Deklaration, fatal",
        {berichtZeile("Zeile 1 in Spalte 4", "no declaration found for element 'a'"),
         berichtZeile("Zeile 1 in Spalte 4",
