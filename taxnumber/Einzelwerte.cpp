@@ -1,11 +1,14 @@
 #include "taxnumber/Einzelwerte.h"
 
-#include <stdexcept>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "rules/IFeldtypVordefiniertFehlerIds.h"
+#include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
+#include "taxnumber/Negativmuster.h"
+#include "taxnumber/RegelDefinitionen.h"
 
 namespace vesk::divideVira::einzelwerte {
 
@@ -17,6 +20,23 @@ using Ids = zdv::IFeldtypVordefiniertFehlerIds;
 
 constexpr int TESTNUMMER_NICHT_ERLAUBT = 610001523;
 constexpr int BUFANUMMER_UNGUELTIG = 610001038;
+
+// The service's own checks read notation, method and negative patterns from the constant
+// objects instead of copying the service's answers; the rest goes to the service.
+class TabellenDefdaten : public wex2::DefdatenSteuernummerImpl {
+ public:
+  using DefdatenSteuernummerImpl::DefdatenSteuernummerImpl;
+  const zdv::IFormatierung& getFormatierung(int land) override {
+    return wex2::regelFormatierung(land);
+  }
+  const zdv::IPruefziffernverfahrenDefinition& getPruefziffernverfahrenDefinition(
+      int land, int buFaNummer, int bezirk) override {
+    return wex2::regelVerfahren(land, buFaNummer, bezirk);
+  }
+  const plugin2::iface::Negativmuster& getNegativmuster(int land) override {
+    return negativmusterFuer(land);
+  }
+};
 
 bool istTrennzeichen(char c) { return c == ' ' || c == '/' || c == '\\' || c == '-' || c == '_'; }
 
@@ -39,13 +59,14 @@ std::string linksAufgefuellt(const std::string& text, std::size_t laenge) {
 }
 
 // Completes the short forms people write in Hessen, Bayern and Berlin; empty when none
-// applies. Reads positions of the tax office number with substr, so a number too short
-// for the completion throws std::out_of_range.
-std::string ergaenzeKurzform(const std::string& normalisiert, const std::string& praefix,
-                             const std::string& bufa) {
+// applies, nothing when the completion needs digits of the tax office number that it lacks.
+std::optional<std::string> ergaenzeKurzform(const std::string& normalisiert,
+                                            const std::string& praefix, const std::string& bufa) {
   if (praefix == "26"sv) return normalisiert.size() == 12 ? "0" + normalisiert : std::string();
   if (praefix == "91"sv || praefix == "92"sv) {
-    return normalisiert.size() == 9 ? bufa.substr(1, 3) + "/" + normalisiert : std::string();
+    if (normalisiert.size() != 9) return std::string();
+    if (bufa.empty()) return std::nullopt;
+    return bufa.substr(1, 3) + "/" + normalisiert;
   }
   if (praefix != "11"sv || normalisiert.size() >= 12) return std::string();
   const std::vector<std::string> t = teile(normalisiert, '/');
@@ -55,14 +76,16 @@ std::string ergaenzeKurzform(const std::string& normalisiert, const std::string&
   if (rest.size() < 2 || rest.size() > 5 || bezirk.empty() || bezirk.size() > 3) {
     return std::string();
   }
+  if (t.size() == 2 && bufa.size() < 2) return std::nullopt;
   const std::string kopf = t.size() == 3 ? t[0] : bufa.substr(2, 2);
   return kopf + "/" + linksAufgefuellt(bezirk, 3) + "/" + linksAufgefuellt(rest, 5);
 }
 
 }  // namespace
 
-int formatiereSteuernummer(const std::string& steuernummer, zdv::IDefdatenSteuernummer& defdaten,
+int formatiereSteuernummer(const std::string& steuernummer, plugin2::iface::IFinanzamtsdatenService& service,
                            std::string& ausgabe) {
+  TabellenDefdaten defdaten(&service);
   std::string meldung;
   ausgabe = konvertiereFeldtyp(steuernummer, true, defdaten, meldung);
   if (ausgabe.empty()) return ergebnisAlsHostCode(Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN);
@@ -76,40 +99,39 @@ int pruefeBIC(const std::string& bic) {
 }
 
 int erzeugeSteuernummer(const std::string& steuernummer, const std::string& landNummer,
-                        const std::string& buFaNummer, zdv::IDefdatenSteuernummer& defdaten,
-                        std::string& ausgabe) {
-  try {
-    const std::string praefix = landNummer.empty() ? buFaNummer.substr(0, 2) : landNummer;
-    const char trenner = praefix == "24"sv || praefix == "26"sv ? ' ' : '/';
-    std::string normalisiert = steuernummer;
-    for (char& c : normalisiert) {
-      if (istTrennzeichen(c)) c = trenner;
-    }
-    std::string eingabe = ergaenzeKurzform(normalisiert, praefix, buFaNummer);
-    if (eingabe.empty()) eingabe = normalisiert;
-
-    // The office number decides the Land of the conversion when both are given.
-    if (!buFaNummer.empty()) {
-      eingabe += "@" + buFaNummer.substr(0, 2);
-    } else if (!landNummer.empty()) {
-      eingabe += "@" + landNummer;
-    } else {
-      return ergebnisAlsHostCode(Ids::STEUERNUMMER_OHNE_LAND);
-    }
-
-    std::string meldung;
-    ausgabe = konvertiereFeldtyp(eingabe, false, defdaten, meldung);
-    if (ausgabe.empty()) return ergebnisAlsHostCode(Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN);
-    // A result outside the given Land or office means the inputs do not belong together.
-    if (ausgabe.size() < 2 || (!landNummer.empty() && ausgabe.compare(0, 2, landNummer) != 0) ||
-        ausgabe.size() < 4 || (!buFaNummer.empty() && ausgabe.compare(0, 4, buFaNummer) != 0)) {
-      ausgabe.clear();
-      return ergebnisAlsHostCode(Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN);
-    }
-    return pruefeSteuernummer(ausgabe, defdaten);
-  } catch (const std::out_of_range&) {
-    return BUFANUMMER_UNGUELTIG;
+                        const std::string& buFaNummer,
+                        plugin2::iface::IFinanzamtsdatenService& service, std::string& ausgabe) {
+  const std::string praefix = landNummer.empty() ? buFaNummer.substr(0, 2) : landNummer;
+  const char trenner = praefix == "24"sv || praefix == "26"sv ? ' ' : '/';
+  std::string normalisiert = steuernummer;
+  for (char& c : normalisiert) {
+    if (istTrennzeichen(c)) c = trenner;
   }
+  const std::optional<std::string> kurzform = ergaenzeKurzform(normalisiert, praefix, buFaNummer);
+  if (!kurzform) return BUFANUMMER_UNGUELTIG;
+  std::string eingabe = kurzform->empty() ? normalisiert : *kurzform;
+
+  // The office number decides the Land of the conversion when both are given.
+  if (!buFaNummer.empty()) {
+    eingabe += "@" + buFaNummer.substr(0, 2);
+  } else if (!landNummer.empty()) {
+    eingabe += "@" + landNummer;
+  } else {
+    return ergebnisAlsHostCode(Ids::STEUERNUMMER_OHNE_LAND);
+  }
+
+  TabellenDefdaten defdaten(&service);
+  std::string meldung;
+  ausgabe = konvertiereFeldtyp(eingabe, false, defdaten, meldung);
+  if (ausgabe.empty()) return ergebnisAlsHostCode(Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN);
+  // A result outside the given Land or office means the inputs do not belong together.
+  if (ausgabe.size() < 2 || (!landNummer.empty() && ausgabe.compare(0, 2, landNummer) != 0) ||
+      ausgabe.size() < 4 || (!buFaNummer.empty() && ausgabe.compare(0, 4, buFaNummer) != 0)) {
+    ausgabe.clear();
+    return ergebnisAlsHostCode(Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN);
+  }
+  return ergebnisAlsHostCode(
+      pruefeFeldtyp(zdv::Feldtyp::Steuernummer, ausgabe, &defdaten).fehlerId);
 }
 
 int pruefeIBAN(const std::string& iban) {
@@ -124,7 +146,9 @@ int pruefeIdNummer(const std::string& idNummer, bool testnummernErlaubt) {
   return ergebnisAlsHostCode(resultat.fehlerId);
 }
 
-int pruefeSteuernummer(const std::string& steuernummer, zdv::IDefdatenSteuernummer& defdaten) {
+int pruefeSteuernummer(const std::string& steuernummer,
+                       plugin2::iface::IFinanzamtsdatenService& service) {
+  TabellenDefdaten defdaten(&service);
   return ergebnisAlsHostCode(
       pruefeFeldtyp(zdv::Feldtyp::Steuernummer, steuernummer, &defdaten).fehlerId);
 }

@@ -1,6 +1,5 @@
 // Slots 4, 9 and 11 to 14 of the tax office data service: single values checked and
 // converted by the tax number library, over this service's definitions.
-#include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Einzelwerte.h"
 #include "taxoffice/FinanzamtsdatenService.h"
 
@@ -8,8 +7,7 @@ namespace vesk::divideVira {
 
 int FinanzamtsdatenService::formatiereSteuernummer(const std::string& steuernummer,
                                                    std::string& ausgabe) {
-  wex2::DefdatenSteuernummerImpl defdaten(this);
-  return einzelwerte::formatiereSteuernummer(steuernummer, defdaten, ausgabe);
+  return einzelwerte::formatiereSteuernummer(steuernummer, *this, ausgabe);
 }
 
 int FinanzamtsdatenService::pruefeBIC(const std::string& bic) {
@@ -20,8 +18,7 @@ int FinanzamtsdatenService::erzeugeSteuernummer(const std::string& steuernummer,
                                                 const std::string& landNummer,
                                                 const std::string& buFaNummer,
                                                 std::string& ausgabe) {
-  wex2::DefdatenSteuernummerImpl defdaten(this);
-  return einzelwerte::erzeugeSteuernummer(steuernummer, landNummer, buFaNummer, defdaten, ausgabe);
+  return einzelwerte::erzeugeSteuernummer(steuernummer, landNummer, buFaNummer, *this, ausgabe);
 }
 
 int FinanzamtsdatenService::pruefeIBAN(const std::string& iban) {
@@ -33,8 +30,7 @@ int FinanzamtsdatenService::pruefeIdNummer(const std::string& idNummer, bool tes
 }
 
 int FinanzamtsdatenService::pruefeSteuernummer(const std::string& steuernummer) {
-  wex2::DefdatenSteuernummerImpl defdaten(this);
-  return einzelwerte::pruefeSteuernummer(steuernummer, defdaten);
+  return einzelwerte::pruefeSteuernummer(steuernummer, *this);
 }
 
 }  // namespace vesk::divideVira

@@ -21,6 +21,12 @@ constexpr int kFinanzamtnummerFalsch = 610001038;
 constexpr int kLandFehlt = 610001400;
 constexpr int kLandUnbekannt = 610001404;
 
+// A text that is an integer as a whole (no blanks, nothing after the digits); the one way
+// the service reads numbers, apart from the Land key of holeFinanzaemter.
+bool alsGanzzahl(const std::string& text, int& zahl) {
+  return boost::conversion::try_lexical_convert(text, zahl);
+}
+
 void uebertrage(const FinanzamtEintrag& eintrag, plugin2::iface::IFinanzamtsdaten& daten) {
   // One std::string per setter call is what the host interface asks for.
 #define DV_SETZE(feld, breite) daten.set##feld(eintrag.feld);
@@ -45,6 +51,7 @@ int FinanzamtsdatenService::holeTestfinanzaemter(std::string& xml) {
 }
 
 int FinanzamtsdatenService::holeFinanzaemter(const std::string& landNummer, std::string& xml) {
+  // atoi on purpose: leading digits count, "28abc" is 28.
   const int land = std::atoi(landNummer.c_str());
   if (land == 0) return kLandFehlt;
   // Exactly the keys with a selection list are accepted.
@@ -60,7 +67,7 @@ int FinanzamtsdatenService::holeFinanzamtsdaten(const std::string& buFaNummer,
                                                 IFinanzamtsdaten& daten,
                                                 bool ohneTestfinanzaemter) {
   int nummer = 0;
-  if (!boost::conversion::try_lexical_convert(buFaNummer, nummer)) return kKeineZahl;
+  if (!alsGanzzahl(buFaNummer, nummer)) return kKeineZahl;
   if (istTestfinanzamt(nummer)) {
     if (ohneTestfinanzaemter) return kKeineDaten;
     daten.setName(findeTestfinanzamtName(buFaNummer));
@@ -82,7 +89,8 @@ int FinanzamtsdatenService::pruefeFinanzamtNummer(const std::string& nummer) {
     protokolliere("Die Finanzamtnummer \"" + finanzamt + "\" darf nur Ziffern enthalten");
     return kFinanzamtnummerFalsch;
   }
-  const int n = std::atoi(finanzamt.c_str());
+  int n = 0;
+  alsGanzzahl(finanzamt, n);  // four digits, checked above
   if (istListenFinanzamt(n) || istTestfinanzamt(n)) return kOk;
   protokolliere("Die Finanzamtnummer \"" + finanzamt + "\" wurde nicht gefunden");
   return kFinanzamtnummerFalsch;
