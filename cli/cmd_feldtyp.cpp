@@ -12,7 +12,7 @@
 #include "rules/Feldtypen.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
 
 namespace dvhost {
 namespace {
@@ -55,7 +55,7 @@ int feldtyp(Sitzung& sitzung, const Aufruf& aufruf) {
     throw Benutzungsfehler("--normalisieren gilt nur für IBAN, BIC und UStIdNr");
   }
   const std::string feld = aufruf.hat("--feld") ? aufruf.wert("--feld") : typ;
-  std::unique_ptr<vesk::divideVira::FinanzamtsdatenService> dienst(
+  std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> dienst(
       vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
   vesk::wex2::DefdatenSteuernummerImpl definitionen(dienst.get());
   const bool mitDefinitionen = !aufruf.hat("--ohne-definitionen");

@@ -5,12 +5,12 @@
 
 #include "fuzz/Definitionsfehler.h"
 #include "fuzz/FuzzEingabe.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
 
 using namespace vesk::divideVira;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
-  static std::unique_ptr<FinanzamtsdatenService> dienst(
+  static std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> dienst(
       erzeugeFinanzamtsdatenService(nullptr, nullptr));
   dvfuzz::Eingabe eingabe(daten, groesse);
   const std::string landesform = eingabe.bisTrenner('|');

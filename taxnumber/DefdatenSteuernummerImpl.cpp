@@ -8,8 +8,8 @@ namespace vesk::wex2 {
 
 const zudadavizu_20_0::IFormatierung& DefdatenSteuernummerImpl::getFormatierung(
     int bundeslandnummer) {
-  formatierung_.uebernimm(
-      *std::unique_ptr<plugin2::iface::IVeskFormatierung>(service_->holeFormatierung(bundeslandnummer)));
+  formatierung_.uebernimm(*std::unique_ptr<plugin2::iface::IVeskFormatierung>(
+      service_->holeFormatierung(bundeslandnummer)));
   return formatierung_;
 }
 

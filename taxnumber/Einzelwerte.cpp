@@ -83,8 +83,8 @@ std::optional<std::string> ergaenzeKurzform(const std::string& normalisiert,
 
 }  // namespace
 
-int formatiereSteuernummer(const std::string& steuernummer, plugin2::iface::IFinanzamtsdatenService& service,
-                           std::string& ausgabe) {
+int formatiereSteuernummer(const std::string& steuernummer,
+                           plugin2::iface::IFinanzamtsdatenService& service, std::string& ausgabe) {
   TabellenDefdaten defdaten(&service);
   std::string meldung;
   ausgabe = konvertiereFeldtyp(steuernummer, true, defdaten, meldung);

@@ -57,7 +57,8 @@ plugin2::iface::IVeskFormatierung* erzeugeFormatierung(int landNummer) {
 
 plugin2::iface::IVeskPruefziffernverfahrenDefinition* erzeugePruefziffernverfahrenDefinition(
     int landNummer, int buFaNummer, int bezirk) {
-  return new PruefziffernverfahrenDefinitionImpl(SteuernummerFormat(landNummer, buFaNummer, bezirk));
+  return new PruefziffernverfahrenDefinitionImpl(
+      SteuernummerFormat(landNummer, buFaNummer, bezirk));
 }
 
 plugin2::iface::IVeskPruefziffernverfahrenDefinition* erzeugePruefziffernverfahrenDefinition(

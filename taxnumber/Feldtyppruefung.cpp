@@ -2,11 +2,11 @@
 
 #include "rules/DatenImpl.h"
 #include "rules/ErgebnisFacade.h"
-#include "rules/FeldtypRegistry.h"
 #include "rules/IFeldtypVordefiniertFehlerIds.h"
 #include "rules/IdentifierImpl.h"
 #include "rules/LoggerUtilImpl.h"
 #include "rules/UtilFehlerLookup.h"
+#include "verifiers/FeldtypRegistry.h"
 
 namespace vesk::divideVira {
 

@@ -46,7 +46,8 @@ const std::vector<PruefziffernverfahrenDefinitionImpl>& alleVerfahren() {
   static const std::vector<PruefziffernverfahrenDefinitionImpl> alle = [] {
     std::vector<PruefziffernverfahrenDefinitionImpl> v;
     v.reserve(kAnzahlFaktorzeilen + 2);
-    for (const auto& zeile : FAKTOREN_TABELLE) v.push_back(verfahrenMit(zeile.landNummer, zeile.werte));
+    for (const auto& zeile : FAKTOREN_TABELLE)
+      v.push_back(verfahrenMit(zeile.landNummer, zeile.werte));
     v.push_back(verfahrenMit(kBerlin, divideVira::BERLIN_A));
     v.push_back(verfahrenMit(kBerlin, divideVira::BERLIN_B));
     return v;

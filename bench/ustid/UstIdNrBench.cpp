@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/FeldtypRegistry.h"
+#include "verifiers/FeldtypRegistry.h"
 #include "verifiers/Verifiers.h"
 
 namespace {

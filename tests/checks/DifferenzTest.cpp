@@ -2,6 +2,7 @@
 // message) against its full path over generated values of every field type.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <set>
 #include <stdexcept>
@@ -11,14 +12,14 @@
 
 #include "rules/DatenImpl.h"
 #include "rules/ErgebnisFacade.h"
-#include "rules/FeldtypRegistry.h"
 #include "rules/IdentifierImpl.h"
 #include "rules/LoggerUtilImpl.h"
 #include "rules/UtilFehlerLookup.h"
 #include "support/IbanBeispiele.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
+#include "verifiers/FeldtypRegistry.h"
 
 namespace zudadavizu_20_0 {
 namespace {
@@ -31,8 +32,9 @@ Darstellungsinformation konvertiere(const char* wert) {
 
 // The module's tax number definitions.
 IDefdatenSteuernummer& moduldaten() {
-  static vesk::divideVira::FinanzamtsdatenService service(nullptr, nullptr);
-  static vesk::wex2::DefdatenSteuernummerImpl defdaten(&service);
+  static const std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> service(
+      vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
+  static vesk::wex2::DefdatenSteuernummerImpl defdaten(service.get());
   return defdaten;
 }
 

@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
-#include "taxoffice/FinanzamtListenXml.h"
 #include "taxoffice/Finanzamtstabellen.h"
 #include "taxoffice/Verzeichnisherkunft.h"
+#include "taxofficeservice/FinanzamtListenXml.h"
 #include "tests/support/ModulTest.h"
 #include "tests/taxnumber/Referenz.h"
 

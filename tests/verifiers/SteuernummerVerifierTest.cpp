@@ -3,11 +3,12 @@
 // definitions are used; expected check digits come from the reference in tests/taxnumber.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <string>
 
 #include "taxnumber/DefdatenSteuernummerImpl.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
 #include "tests/taxnumber/Referenz.h"
 #include "verifiers/Verifiers.h"
 
@@ -18,8 +19,10 @@ namespace ref = dvtest::referenz;
 
 class SteuernummerVerifier : public ::testing::Test {
  protected:
-  vesk::divideVira::FinanzamtsdatenService service_{nullptr, nullptr};
-  vesk::wex2::DefdatenSteuernummerImpl defdaten_{&service_};
+  const std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> dienst_{
+      vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr)};
+  vesk::plugin2::iface::IFinanzamtsdatenService& service_ = *dienst_;
+  vesk::wex2::DefdatenSteuernummerImpl defdaten_{dienst_.get()};
   // The first office of a Land key in the directory, or (gesucht false) the first gap.
   int amt(int land, bool gesucht = true) {
     int n = land * 100;

@@ -1,4 +1,4 @@
-#include "rules/FeldtypRegistry.h"
+#include "verifiers/FeldtypRegistry.h"
 
 #include <stdexcept>
 
