@@ -10,11 +10,14 @@
 #include <xercesc/sax2/SAX2XMLReader.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 
+#include "errortexts/Hostcodes.h"
 #include "schema/EntityResolverException.h"
 #include "schema/Leser.h"
 #include "xml/XStr.h"
 #include "xml/XmlEncodingHandler.h"
 #include "xml/XmlPlattform.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
 
 namespace vesk::wex2 {
 
@@ -152,20 +155,20 @@ int validateXml(const char* daten, std::size_t laenge, GrammatikSpeicher& gramma
     throw vesk::util::xml::SpeicherMangel();
   } catch (const vesk::util::xml::WrongEncodingException&) {
     protokolliere(logger, "Encoding der XML-Daten entspricht nicht ISO-8859-15");
-    return 610301108;
+    return hostcode::kEncodingFalsch;
   } catch (const XMLException& e) {
     protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
-    return 610301200;
+    return hostcode::kSchemaFehler;
   } catch (const SAXParseException& e) {
     // Without the depth bound the parse would have gone on to its end, where a
     // missing declaration decides; so only a declared document reports the bound.
     if (!tiefe.ueberschritten() || encoding.encodingDeclared()) {
       protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
-      return 610301200;
+      return hostcode::kSchemaFehler;
     }
   } catch (const vesk::wex2::EntityResolverException& e) {
     protokolliere(logger, e.what());
-    return 610301201;
+    return hostcode::kEntityNichtAufloesbar;
   }
 
   if (!encoding.encodingDeclared()) {
@@ -173,10 +176,10 @@ int validateXml(const char* daten, std::size_t laenge, GrammatikSpeicher& gramma
       logger->log("FEHLER: " + std::string("Es wurde keine XML-Praeambel mit Encoding-"
                                            "Spezifikation in den XML-Daten gefunden"));
     }
-    return 610301108;
+    return hostcode::kEncodingFalsch;
   }
-  if (fehler.fatalSeen()) return 610301006;
-  if (fehler.errorSeen()) return 610301200;
+  if (fehler.fatalSeen()) return hostcode::kXmlNichtWohlgeformt;
+  if (fehler.errorSeen()) return hostcode::kSchemaFehler;
   return 0;
 }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "errortexts/Hostcodes.h"
 #include "rules/IFeldtypVordefiniertFehlerIds.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
@@ -17,9 +18,6 @@ namespace {
 using namespace std::string_view_literals;
 namespace zdv = zudadavizu_20_0;
 using Ids = zdv::IFeldtypVordefiniertFehlerIds;
-
-constexpr int TESTNUMMER_NICHT_ERLAUBT = 610001523;
-constexpr int BUFANUMMER_UNGUELTIG = 610001038;
 
 // The service's own checks read notation, method and negative patterns from the constant
 // objects instead of copying the service's answers; the rest goes to the service.
@@ -108,7 +106,7 @@ int erzeugeSteuernummer(const std::string& steuernummer, const std::string& land
     if (istTrennzeichen(c)) c = trenner;
   }
   const std::optional<std::string> kurzform = ergaenzeKurzform(normalisiert, praefix, buFaNummer);
-  if (!kurzform) return BUFANUMMER_UNGUELTIG;
+  if (!kurzform) return hostcode::kBufanummerUngueltig;
   std::string eingabe = kurzform->empty() ? normalisiert : *kurzform;
 
   // The office number decides the Land of the conversion when both are given.
@@ -142,7 +140,7 @@ int pruefeIdNummer(const std::string& idNummer, bool testnummernErlaubt) {
   const zdv::PruefResultat resultat = pruefeFeldtyp(zdv::Feldtyp::IDNr, idNummer, nullptr);
   // The dispatcher's notice status marks a valid number of the test range.
   if (resultat.status == zdv::STATUS_HINWEIS)
-    return testnummernErlaubt ? 0 : TESTNUMMER_NICHT_ERLAUBT;
+    return testnummernErlaubt ? 0 : hostcode::kIdNrBeginntMitNull;
   return ergebnisAlsHostCode(resultat.fehlerId);
 }
 

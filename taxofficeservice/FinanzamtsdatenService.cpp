@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "errortexts/Hostcodes.h"
 #include "plugin/ServiceBasis.h"
 #include "taxnumber/Einzelwerte.h"
 #include "taxnumber/FadatDefinitionen.h"
@@ -19,12 +20,6 @@ namespace vesk::divideVira {
 namespace {
 
 using plugin2::iface::IFinanzamtsdaten;
-constexpr int kOk = 0;
-constexpr int kKeineZahl = 610001002;
-constexpr int kKeineDaten = 610001008;
-constexpr int kFinanzamtnummerFalsch = 610001038;
-constexpr int kLandFehlt = 610001400;
-constexpr int kLandUnbekannt = 610001404;
 
 // A text that is an integer as a whole (no blanks, nothing after the digits); the one way
 // the service reads numbers, apart from the Land key of holeFinanzaemter.
@@ -47,59 +42,59 @@ class FinanzamtsdatenService : public ServiceBasis<plugin2::iface::IFinanzamtsda
     std::vector<FinanzamtListenPaar> paare;
     erzeugeListenPaare(FINANZAMT_LAND_LISTE, 2, mitNrwTestschluesseln, paare);
     listeAlsXml(paare, "VeskHoleFinanzamtLandNummern", XmlListenform::kLaender, xml, logger_);
-    return kOk;
+    return hostcode::kOk;
   }
 
   int holeTestfinanzaemter(std::string& xml) override {
     std::vector<FinanzamtListenPaar> paare;
     erzeugeListenPaare(TESTFINANZAMT_LISTE, 4, true, paare);
     listeAlsXml(paare, "VeskHoleTestfinanzaemter", XmlListenform::kFinanzaemter, xml, logger_);
-    return kOk;
+    return hostcode::kOk;
   }
 
   int holeFinanzaemter(const std::string& landNummer, std::string& xml) override {
     // atoi on purpose: leading digits count, "28abc" is 28.
     const int land = std::atoi(landNummer.c_str());
-    if (land == 0) return kLandFehlt;
+    if (land == 0) return hostcode::kHilfsfunktionsfehler;
     // Exactly the keys with a selection list are accepted.
     const FinanzamtListenEintrag* liste = holeFinanzamtListe(land);
-    if (liste == nullptr) return kLandUnbekannt;
+    if (liste == nullptr) return hostcode::kNimmtNichtTeil;
     std::vector<FinanzamtListenPaar> paare;
     erzeugeListenPaare(liste, 4, false, paare);
     listeAlsXml(paare, "VeskHoleFinanzaemter", XmlListenform::kFinanzaemter, xml, logger_);
-    return kOk;
+    return hostcode::kOk;
   }
 
   int holeFinanzamtsdaten(const std::string& buFaNummer, IFinanzamtsdaten& daten,
                           bool ohneTestfinanzaemter) override {
     int nummer = 0;
-    if (!alsGanzzahl(buFaNummer, nummer)) return kKeineZahl;
+    if (!alsGanzzahl(buFaNummer, nummer)) return hostcode::kNichtPlausibel;
     if (istTestfinanzamt(nummer)) {
-      if (ohneTestfinanzaemter) return kKeineDaten;
+      if (ohneTestfinanzaemter) return hostcode::kKeineDaten;
       daten.setName(findeTestfinanzamtName(buFaNummer));
-      return kOk;
+      return hostcode::kOk;
     }
     const FinanzamtEintrag* eintrag = findeFinanzamtEintrag(buFaNummer);
-    if (eintrag == nullptr) return kKeineDaten;
+    if (eintrag == nullptr) return hostcode::kKeineDaten;
     uebertrage(*eintrag, daten);
-    return kOk;
+    return hostcode::kOk;
   }
 
   int pruefeFinanzamtNummer(const std::string& nummer) override {
     if (nummer.size() != 4 && nummer.size() != 13) {
       protokolliere("Die Finanzamt- oder Steuernummer hat nicht 4 bzw. 13 Stellen");
-      return kFinanzamtnummerFalsch;
+      return hostcode::kBufanummerUngueltig;
     }
     const std::string finanzamt = nummer.substr(0, 4);
     if (!zudadavizu_20_0::nurZiffern(finanzamt)) {
       protokolliere("Die Finanzamtnummer \"" + finanzamt + "\" darf nur Ziffern enthalten");
-      return kFinanzamtnummerFalsch;
+      return hostcode::kBufanummerUngueltig;
     }
     int n = 0;
     alsGanzzahl(finanzamt, n);  // four digits, checked above
-    if (istListenFinanzamt(n) || istTestfinanzamt(n)) return kOk;
+    if (istListenFinanzamt(n) || istTestfinanzamt(n)) return hostcode::kOk;
     protokolliere("Die Finanzamtnummer \"" + finanzamt + "\" wurde nicht gefunden");
-    return kFinanzamtnummerFalsch;
+    return hostcode::kBufanummerUngueltig;
   }
 
   bool existiertFinanzamt(int buFaNummer) override {

@@ -21,6 +21,10 @@
 #include "cli/ModulLader.h"
 #endif
 
+#include "errortexts/Hostcodes.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
+
 namespace {
 
 using PLUGIN_NAMESPACE::Kompilierung;
@@ -55,7 +59,7 @@ void BM_ValidateBibliothek(benchmark::State& state) {
 BENCHMARK(BM_ValidateBibliothek)->Unit(benchmark::kMicrosecond);
 
 void BM_NurLeser(benchmark::State& state) {
-  validiere(state, kNurDeklaration, 610301006, Kompilierung::einmal);
+  validiere(state, kNurDeklaration, hostcode::kXmlNichtWohlgeformt, Kompilierung::einmal);
 }
 BENCHMARK(BM_NurLeser)->Unit(benchmark::kMicrosecond);
 
@@ -65,7 +69,7 @@ void BM_ValidateJeAufrufKompiliert(benchmark::State& state) {
 BENCHMARK(BM_ValidateJeAufrufKompiliert)->Unit(benchmark::kMillisecond);
 
 void BM_NurSchemasKompilieren(benchmark::State& state) {
-  validiere(state, kNurDeklaration, 610301006, Kompilierung::jeAufruf);
+  validiere(state, kNurDeklaration, hostcode::kXmlNichtWohlgeformt, Kompilierung::jeAufruf);
 }
 BENCHMARK(BM_NurSchemasKompilieren)->Unit(benchmark::kMillisecond);
 
