@@ -7,23 +7,29 @@ import sys
 
 
 def c_literal(text: str) -> str:
-    """A C string literal of the ISO-8859-15 bytes of text; octal escapes never
-    swallow a following digit the way hex escapes would."""
+    """An ordinary C string literal of text, written in UTF-8: the compiler turns it
+    into the execution charset (ISO-8859-15 with g++, which refuses a character
+    outside it), exactly as it does the literals of the hand-written code, so that
+    generated and written texts compare equal in every build. Control characters
+    are three-digit octal escapes, which never swallow a following digit."""
     out = []
-    for byte in text.encode("iso-8859-15"):
-        ch = chr(byte)
-        if ch in '"\\?':
+    for ch in text:
+        if ch in '"\\':
             out.append("\\" + ch)
-        elif 0x20 <= byte < 0x7F:
-            out.append(ch)
+        elif ord(ch) < 0x20:
+            out.append("\\%03o" % ord(ch))
         else:
-            out.append("\\%03o" % byte)
+            out.append(ch)
     return '"' + "".join(out) + '"'
+
+
+class TsvFehler(ValueError):
+    """A row of a TSV file that a generator cannot use; the text names file and line."""
 
 
 def tsv_rows(path, columns):
     """(line number, fields) of each row of a UTF-8 TSV, skipping blank lines and
-    comments; exits naming the line when a row has not the given column count."""
+    comments; raises TsvFehler for a row without the given column count."""
     with open(path, encoding="utf-8") as f:
         for lineno, line in enumerate(f, 1):
             line = line.rstrip("\n")
@@ -31,7 +37,7 @@ def tsv_rows(path, columns):
                 continue
             parts = line.split("\t")
             if len(parts) != columns:
-                sys.exit(f"{path}:{lineno}: expected {columns} columns")
+                raise TsvFehler(f"{path}:{lineno}: expected {columns} columns")
             yield lineno, parts
 
 
@@ -41,10 +47,10 @@ def read_rows(path, with_names, with_flag):
     for lineno, parts in tsv_rows(path, 2 + with_names + with_flag):
         code = int(parts[0])
         if rows and code <= rows[-1][0]:
-            sys.exit(f"{path}:{lineno}: code {code} not ascending")
+            raise TsvFehler(f"{path}:{lineno}: code {code} not ascending")
         name = parts.pop(1) if with_names else None
         if name is not None and not name.isidentifier() and name != "-":
-            sys.exit(f"{path}:{lineno}: name {name!r} is no identifier")
+            raise TsvFehler(f"{path}:{lineno}: name {name!r} is no identifier")
         flag = int(parts[2]) if with_flag else None
         rows.append((code, None if name == "-" else name, parts[1], flag))
     return rows
@@ -73,7 +79,10 @@ def main():
     ap.add_argument("--names-namespace", default="vesk::divideVira::hostcode")
     args = ap.parse_args()
 
-    rows = read_rows(args.tsv, args.names is not None, args.flags)
+    try:
+        rows = read_rows(args.tsv, args.names is not None, args.flags)
+    except TsvFehler as e:
+        sys.exit(str(e))
     source = "/".join(args.tsv.split("/")[-2:])
     ns, _, name = args.array.rpartition("::")
     lines = [
@@ -90,7 +99,7 @@ def main():
     lines.append(f"const std::size_t {name}_ANZAHL = {len(rows)};")
     if ns:
         lines.append(f"}}  // namespace {ns}")
-    with open(args.out, "w", encoding="ascii") as f:
+    with open(args.out, "w", encoding="utf-8") as f:
         f.write("\n".join(lines) + "\n")
     if args.names:
         with open(args.names, "w", encoding="ascii") as f:
