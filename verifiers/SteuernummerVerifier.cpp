@@ -146,7 +146,7 @@ class SteuernummerVerifier : public IFeldtypVordefiniert {
     if (defdaten == nullptr) throw KonvertierungOhneDefdaten();
     if (verify(wert, defdaten) != Ids::KEIN_FEHLER) return {wert, kNurGueltigeKonvertieren};
     // verify passed, so wert holds 13 digits.
-    const int land = (wert[0] - '0') * 10 + (wert[1] - '0');
+    const int land = zweiZiffern(wert, 0);
     const IFormatierung& format = defdaten->getFormatierung(land);
     // Counts outside the 13 digits are cut to them.
     const int stellenFinanzamt = std::clamp(format.getAnzahlStellenFinanzamt(), 0, 4);
