@@ -52,7 +52,7 @@ class ErrorHandler : public xercesc::ErrorHandler {
     std::ostringstream zeile;
     zeile << "FEHLER: "
           << "XML-Eingabedaten in Zeile " << e.getLineNumber() << " in Spalte "
-          << e.getColumnNumber() << ": '" << StrX(e.getMessage(), StrX::nachsichtig).text() << "'";
+          << e.getColumnNumber() << ": '" << StrX(e.getMessage(), StrX::kNachsichtig).text() << "'";
     logger_->log(zeile.str());
   }
 
@@ -96,8 +96,8 @@ void protokolliere(IPluginLogger* logger, const std::string& text) {
 }
 
 std::string ausnahmeText(const InputSource& quelle, const XMLCh* meldung) {
-  return "An error occurred in '" + StrX(quelle.getSystemId(), StrX::streng).text() +
-         "'! Exception message: " + StrX(meldung, StrX::nachsichtig).text();
+  return "An error occurred in '" + StrX(quelle.getSystemId(), StrX::kStreng).text() +
+         "'! Exception message: " + StrX(meldung, StrX::kNachsichtig).text();
 }
 
 // The parser looks up namespace prefixes through every open element, so deep
@@ -141,12 +141,12 @@ int validateXml(const char* daten, std::size_t laenge, GrammatikSpeicher& gramma
   XmlEncodingHandler encoding(vesk::util::xml::kLatin9);
   std::shared_ptr<XMLGrammarPool> pool;  // outlives the reader that uses it
   try {
-    if (kompilierung == Kompilierung::einmal) pool = grammatik.pool(resolver, fehler);
+    if (kompilierung == Kompilierung::kEinmal) pool = grammatik.pool(resolver, fehler);
     const auto reader = erzeugeLeser(pool.get(), resolver, fehler);
     reader->setContentHandler(&tiefe);
     reader->installAdvDocHandler(&encoding);
     AdvDocHandlerGuard guard(*reader, encoding);
-    if (kompilierung == Kompilierung::jeAufruf) {
+    if (kompilierung == Kompilierung::kJeAufruf) {
       reader->loadGrammar(XStr(grammatik.schemaSystemId()).unicodeForm(),
                           Grammar::SchemaGrammarType, true);
     }

@@ -13,9 +13,9 @@ namespace PLUGIN_NAMESPACE {
 // System id of the root schema of the transfer document.
 inline constexpr const char* kRootSchemaSystemId = "./arbel0810_bisNH_extern.xsd";
 
-// einmal: the grammar comes from the shared store; jeAufruf: the call's reader
+// kEinmal: the grammar comes from the shared store; kJeAufruf: the call's reader
 // compiles it anew, the way against which the shared grammar is proven equal.
-enum class Kompilierung { einmal, jeAufruf };
+enum class Kompilierung { kEinmal, kJeAufruf };
 
 // Validates (daten, laenge), read as ISO-8859-15 in place, against the grammar
 // of grammatik's root schema, whose schemas the resolver serves, and checks that
@@ -27,6 +27,6 @@ enum class Kompilierung { einmal, jeAufruf };
 // enabled. Throws std::bad_alloc when the parser runs out of memory.
 int validateXml(const char* daten, std::size_t laenge, GrammatikSpeicher& grammatik,
                 xercesc::EntityResolver& resolver, vesk::plugin2::iface::IPluginLogger* logger,
-                Kompilierung kompilierung = Kompilierung::einmal);
+                Kompilierung kompilierung = Kompilierung::kEinmal);
 
 }  // namespace PLUGIN_NAMESPACE

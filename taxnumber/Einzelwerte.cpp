@@ -93,7 +93,7 @@ int formatiereSteuernummer(const std::string& steuernummer,
 }
 
 int pruefeBIC(const std::string& bic) {
-  return ergebnisAlsHostCode(pruefeFeldtyp(zdv::Feldtyp::BIC, bic, nullptr).fehlerId);
+  return ergebnisAlsHostCode(pruefeFeldtyp(zdv::Feldtyp::kBic, bic, nullptr).fehlerId);
 }
 
 int erzeugeSteuernummer(const std::string& steuernummer, const std::string& landNummer,
@@ -129,15 +129,15 @@ int erzeugeSteuernummer(const std::string& steuernummer, const std::string& land
     return ergebnisAlsHostCode(Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN);
   }
   return ergebnisAlsHostCode(
-      pruefeFeldtyp(zdv::Feldtyp::Steuernummer, ausgabe, &defdaten).fehlerId);
+      pruefeFeldtyp(zdv::Feldtyp::kSteuernummer, ausgabe, &defdaten).fehlerId);
 }
 
 int pruefeIBAN(const std::string& iban) {
-  return ergebnisAlsHostCode(pruefeFeldtyp(zdv::Feldtyp::IBAN, iban, nullptr).fehlerId);
+  return ergebnisAlsHostCode(pruefeFeldtyp(zdv::Feldtyp::kIban, iban, nullptr).fehlerId);
 }
 
 int pruefeIdNummer(const std::string& idNummer, bool testnummernErlaubt) {
-  const zdv::PruefResultat resultat = pruefeFeldtyp(zdv::Feldtyp::IDNr, idNummer, nullptr);
+  const zdv::PruefResultat resultat = pruefeFeldtyp(zdv::Feldtyp::kIdNr, idNummer, nullptr);
   // The dispatcher's notice status marks a valid number of the test range.
   if (resultat.status == zdv::STATUS_HINWEIS)
     return testnummernErlaubt ? 0 : hostcode::kIdNrBeginntMitNull;
@@ -148,7 +148,7 @@ int pruefeSteuernummer(const std::string& steuernummer,
                        plugin2::iface::IFinanzamtsdatenService& service) {
   TabellenDefdaten defdaten(&service);
   return ergebnisAlsHostCode(
-      pruefeFeldtyp(zdv::Feldtyp::Steuernummer, steuernummer, &defdaten).fehlerId);
+      pruefeFeldtyp(zdv::Feldtyp::kSteuernummer, steuernummer, &defdaten).fehlerId);
 }
 
 }  // namespace vesk::divideVira::einzelwerte

@@ -36,7 +36,7 @@ struct Umsetzung {
   int von, bis, host;
 };
 
-const Umsetzung HOST_CODES[] = {
+const Umsetzung kHostCodes[] = {
     {Ids::KEIN_FEHLER, 1, 0},
     {Ids::BIC_FORMAT_FALSCH, Ids::BIC_FORMAT_FALSCH, hostcode::kBicAufbauFalsch},
     {Ids::BIC_LAENDERCODE_UNBEKANNT, Ids::BIC_LAENDERCODE_UNBEKANNT,
@@ -101,7 +101,7 @@ int pruefeFeldtyp(const std::string& typName, const std::string& wert,
 std::string konvertiereFeldtyp(const std::string& wert, bool rueckwaerts,
                                zdv::IDefdatenSteuernummer& defdaten, std::string& meldung) {
   zdv::KonvertierungsErgebnis ergebnis =
-      zdv::FeldtypRegistry(zdv::Feldtyp::Steuernummer)
+      zdv::FeldtypRegistry(zdv::Feldtyp::kSteuernummer)
           .konvertiere(wert, darstellung(true), rueckwaerts, &defdaten);
   if (!ergebnis.second.empty()) {
     meldung = std::move(ergebnis.second);
@@ -111,7 +111,7 @@ std::string konvertiereFeldtyp(const std::string& wert, bool rueckwaerts,
 }
 
 int ergebnisAlsHostCode(int bibliothekscode) {
-  for (const Umsetzung& u : HOST_CODES) {
+  for (const Umsetzung& u : kHostCodes) {
     if (bibliothekscode >= u.von && bibliothekscode <= u.bis) return u.host;
   }
   return hostcode::kFehlerhaft;

@@ -15,7 +15,7 @@ namespace {
   throw std::runtime_error("Nicht unterstütztes Zeichenmuster \"" + muster + "\"");
 }
 
-constexpr std::size_t UNBEGRENZT = std::numeric_limits<std::size_t>::max();
+constexpr std::size_t kUnbegrenzt = std::numeric_limits<std::size_t>::max();
 
 std::size_t leseZahl(const std::string& muster, std::size_t& pos) {
   if (pos >= muster.size() || !istZiffer(muster[pos])) syntaxfehler(muster);
@@ -84,7 +84,7 @@ Zeichenmuster::Zeichenmuster(const std::string& muster) {
     }
     if (pos < muster.size() && muster[pos] == '*') {
       teil.min = 0;
-      teil.max = UNBEGRENZT;
+      teil.max = kUnbegrenzt;
       ++pos;
     } else if (pos < muster.size() && muster[pos] == '{') {
       ++pos;

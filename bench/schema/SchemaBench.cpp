@@ -54,22 +54,22 @@ void validiere(benchmark::State& state, const std::string& dokument, int erwarte
 const char kNurDeklaration[] = "<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?>";
 
 void BM_ValidateBibliothek(benchmark::State& state) {
-  validiere(state, typischesDokument(), 0, Kompilierung::einmal);
+  validiere(state, typischesDokument(), 0, Kompilierung::kEinmal);
 }
 BENCHMARK(BM_ValidateBibliothek)->Unit(benchmark::kMicrosecond);
 
 void BM_NurLeser(benchmark::State& state) {
-  validiere(state, kNurDeklaration, hostcode::kXmlNichtWohlgeformt, Kompilierung::einmal);
+  validiere(state, kNurDeklaration, hostcode::kXmlNichtWohlgeformt, Kompilierung::kEinmal);
 }
 BENCHMARK(BM_NurLeser)->Unit(benchmark::kMicrosecond);
 
 void BM_ValidateJeAufrufKompiliert(benchmark::State& state) {
-  validiere(state, typischesDokument(), 0, Kompilierung::jeAufruf);
+  validiere(state, typischesDokument(), 0, Kompilierung::kJeAufruf);
 }
 BENCHMARK(BM_ValidateJeAufrufKompiliert)->Unit(benchmark::kMillisecond);
 
 void BM_NurSchemasKompilieren(benchmark::State& state) {
-  validiere(state, kNurDeklaration, hostcode::kXmlNichtWohlgeformt, Kompilierung::jeAufruf);
+  validiere(state, kNurDeklaration, hostcode::kXmlNichtWohlgeformt, Kompilierung::kJeAufruf);
 }
 BENCHMARK(BM_NurSchemasKompilieren)->Unit(benchmark::kMillisecond);
 

@@ -79,7 +79,7 @@ using PLUGIN_NAMESPACE::Kompilierung;
 
 int validiere(const std::string& dokument, GrammatikSpeicher& grammatik,
               xercesc::EntityResolver& resolver, ZeilenLogger* logger,
-              Kompilierung kompilierung = Kompilierung::einmal) {
+              Kompilierung kompilierung = Kompilierung::kEinmal) {
   return PLUGIN_NAMESPACE::validateXml(dokument.data(), dokument.size(), grammatik, resolver,
                                        logger, kompilierung);
 }
@@ -192,7 +192,7 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
     dvhost::TextEingabe eingabe(fall.dokument);
     EXPECT_EQ(mitLogger->validate(eingabe), fall.code);
     ZeilenLogger jeAufruf;
-    EXPECT_EQ(validiere(fall.dokument, grammatik, *resolver, &jeAufruf, Kompilierung::jeAufruf),
+    EXPECT_EQ(validiere(fall.dokument, grammatik, *resolver, &jeAufruf, Kompilierung::kJeAufruf),
               fall.code);
     EXPECT_EQ(an.zeilen, jeAufruf.zeilen);
     const auto zeilen = kZeilen.find(fall.name);
