@@ -136,6 +136,9 @@ class SteuernummerVerifier : public IFeldtypVordefiniert {
       for (int i = 1; i < 4; ++i) ergebnis.append(wert, g.von[i], g.bis[i] - g.von[i]);
       return {ergebnis, std::string()};
     } catch (const std::runtime_error&) {
+      // Meant: the definitions know no such Land (their errors are runtime_errors of the
+      // layer above, unknown here) or its separators make no valid pattern (regex_error).
+      // Both say this value cannot be converted; nothing else in the block throws one.
       return {wert, kUngueltigeSteuernummer};
     }
   }
