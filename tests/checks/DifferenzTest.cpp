@@ -230,9 +230,14 @@ TEST(Differenz, SchlankerWegGleichVollemWeg) {
   };
   const Fall faelle[] = {
       {Feldtyp::kIdNr, idNummern, ziffern + "a", 12, "1 2 7011 7021 7031 7041 "},
-      {Feldtyp::kSteuernummer, steuernummern, ziffern + "/", 14, "1 10011 10021 10031 10041 10051 "},
+      {Feldtyp::kSteuernummer, steuernummern, ziffern + "/", 14,
+       "1 10011 10021 10031 10041 10051 "},
       {Feldtyp::kBundessteuernummer, mitPruefziffern("911608012345"), ziffern, 14, "1 3011 "},
-      {Feldtyp::kBundesfinanzamtsnummer, {"1010", "0123", "9999"}, ziffern + "x", 5, "1 2011 2021 "},
+      {Feldtyp::kBundesfinanzamtsnummer,
+       {"1010", "0123", "9999"},
+       ziffern + "x",
+       5,
+       "1 2011 2021 "},
       {Feldtyp::kLaenderkuerzel, {"BY", "NW", "BF", "XX"}, "BYNWFX", 3, "1 8011 "},
       {Feldtyp::kUStIdNr,
        {"DE136695976", "ATU13585627", "GB980780684", "EL094259216", "DE12345678"},
