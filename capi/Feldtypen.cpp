@@ -22,8 +22,8 @@ namespace zdv = zudadavizu_20_0;
 
 namespace dividevira {
 
-vesk::divideVira::FinanzamtsdatenService& dienst() {
-  static const std::unique_ptr<vesk::divideVira::FinanzamtsdatenService> d(
+vesk::plugin2::iface::IFinanzamtsdatenService& dienst() {
+  static const std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> d(
       vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
   return *d;
 }
@@ -31,8 +31,8 @@ vesk::divideVira::FinanzamtsdatenService& dienst() {
 namespace {
 
 bool brauchtDefinitionen(zdv::Feldtyp typ) {
-  return typ == zdv::Feldtyp::Steuernummer || typ == zdv::Feldtyp::Bundessteuernummer ||
-         typ == zdv::Feldtyp::Bundesfinanzamtsnummer || typ == zdv::Feldtyp::Laenderkuerzel;
+  return typ == zdv::Feldtyp::kSteuernummer || typ == zdv::Feldtyp::kBundessteuernummer ||
+         typ == zdv::Feldtyp::kBundesfinanzamtsnummer || typ == zdv::Feldtyp::kLaenderkuerzel;
 }
 
 // The type of a NUL-terminated name, or null; compared in place, without measuring the name
@@ -112,27 +112,27 @@ const char* meldungstext(const zdv::FeldtypEintrag& typ, int code) {
 const std::vector<int>& codesVon(zdv::Feldtyp typ) {
   using Ids = zdv::IFeldtypVordefiniertFehlerIds;
   static const std::map<zdv::Feldtyp, std::vector<int>> kCodes{
-      {zdv::Feldtyp::IDNr,
+      {zdv::Feldtyp::kIdNr,
        {Ids::IDNR_KEINE_ZIFFERN, Ids::IDNR_WIEDERHOLUNG_FALSCH, Ids::IDNR_LAENGE_FALSCH,
         Ids::IDNR_PRUEFZIFFER_FALSCH}},
-      {zdv::Feldtyp::Steuernummer,
+      {zdv::Feldtyp::kSteuernummer,
        {Ids::STEUERNUMMER_MUSTER_FALSCH, Ids::STEUERNUMMER_FINANZAMT_UNBEKANNT,
         Ids::STEUERNUMMER_BEZIRK_NULL, Ids::STEUERNUMMER_NEGATIVMUSTER,
         Ids::STEUERNUMMER_PRUEFZIFFER_FALSCH}},
-      {zdv::Feldtyp::Bundesfinanzamtsnummer,
+      {zdv::Feldtyp::kBundesfinanzamtsnummer,
        {Ids::BUFANUMMER_FORMAT_FALSCH, Ids::BUFANUMMER_UNBEKANNT}},
-      {zdv::Feldtyp::Laenderkuerzel, {Ids::LAENDERKUERZEL_UNBEKANNT}},
-      {zdv::Feldtyp::UStIdNr,
+      {zdv::Feldtyp::kLaenderkuerzel, {Ids::LAENDERKUERZEL_UNBEKANNT}},
+      {zdv::Feldtyp::kUStIdNr,
        {Ids::USTIDNR_FORMAT_FALSCH, Ids::USTIDNR_DE_LAENGE_FALSCH, Ids::USTIDNR_ZU_KURZ,
         Ids::USTIDNR_ZU_LANG, Ids::USTIDNR_UNGUELTIG}},
-      {zdv::Feldtyp::Bundessteuernummer, {Ids::BUNDESSTEUERNUMMER_UNGUELTIG}},
-      {zdv::Feldtyp::EMail, {Ids::EMAIL_UNGUELTIG}},
-      {zdv::Feldtyp::IBAN,
+      {zdv::Feldtyp::kBundessteuernummer, {Ids::BUNDESSTEUERNUMMER_UNGUELTIG}},
+      {zdv::Feldtyp::kEMail, {Ids::EMAIL_UNGUELTIG}},
+      {zdv::Feldtyp::kIban,
        {Ids::IBAN_AUFBAU_FALSCH, Ids::IBAN_LAENDERCODE_UNBEKANNT, Ids::IBAN_LAENDERFORMAT_FALSCH,
         Ids::IBAN_PRUEFZIFFER_FALSCH}},
-      {zdv::Feldtyp::BIC, {Ids::BIC_FORMAT_FALSCH, Ids::BIC_LAENDERCODE_UNBEKANNT}},
-      {zdv::Feldtyp::DatumMMJJ, {Ids::DATUM_UNGUELTIG}},
-      {zdv::Feldtyp::DatumTTMMJJ, {Ids::DATUM_UNGUELTIG}},
+      {zdv::Feldtyp::kBic, {Ids::BIC_FORMAT_FALSCH, Ids::BIC_LAENDERCODE_UNBEKANNT}},
+      {zdv::Feldtyp::kDatumMMJJ, {Ids::DATUM_UNGUELTIG}},
+      {zdv::Feldtyp::kDatumTTMMJJ, {Ids::DATUM_UNGUELTIG}},
   };
   static const std::vector<int> keine;
   const auto gefunden = kCodes.find(typ);
@@ -156,8 +156,9 @@ extern "C" int dv_pruefe(const char* feldtyp, const char* wert, size_t laenge) {
     if (!brauchtDefinitionen(typ->typ)) {
       return vesk::divideVira::pruefeFeldtyp(typ->typ, latin9, nullptr).fehlerId;
     }
-    // The definitions keep only the office address last asked for: one per thread serves.
-    thread_local vesk::wex2::DefdatenSteuernummerImpl definitionen(&dienst());
+    // The constant per-Land objects, as the service's own checks read them; the definitions
+    // keep only the office address last asked for, so one per thread serves.
+    thread_local vesk::wex2::TabellenDefdaten definitionen(&dienst());
     return vesk::divideVira::pruefeFeldtyp(typ->typ, latin9, &definitionen).fehlerId;
   });
 }

@@ -77,6 +77,9 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# dvhost links the C library of its sibling package, which dpkg-shlibdeps finds in the build
+# tree; the dependency on that package is written below.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${PROJECT_BINARY_DIR}/capi)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
@@ -93,6 +96,9 @@ numbers, IBAN, BIC and identification numbers, and XML schema validation of
 transfer documents. With the host program dvhost, which runs its services
 from the command line.")
 set(CPACK_DEBIAN_DIVIDEVIRA_PACKAGE_RECOMMENDS bash-completion)
+if(libdividevira1 IN_LIST DV_KOMPONENTEN)
+  set(CPACK_DEBIAN_DIVIDEVIRA_PACKAGE_DEPENDS "libdividevira1 (= ${dv_version})")
+endif()
 
 set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_NAME libdividevira1)
 set(CPACK_DEBIAN_LIBDIVIDEVIRA1_PACKAGE_SECTION libs)

@@ -10,8 +10,8 @@ namespace vesk::divideVira {
 namespace {
 
 // The two search strings, built once at load.
-const std::string QUOTE_ENTITAET = "&quote;";
-const std::string ZEILENUMBRUCH = "<br>";
+const std::string kQuoteEntitaet = "&quote;";
+const std::string kZeilenumbruch = "<br>";
 
 }  // namespace
 
@@ -27,12 +27,12 @@ std::string ersetzeMarkierungen(const char* text) {
   const char* rest = text;
   while (treffer != nullptr) {
     ergebnis.append(rest, treffer);
-    if (std::strncmp(treffer, QUOTE_ENTITAET.c_str(), QUOTE_ENTITAET.size()) == 0) {
+    if (std::strncmp(treffer, kQuoteEntitaet.c_str(), kQuoteEntitaet.size()) == 0) {
       ergebnis += '"';
-      rest = treffer + QUOTE_ENTITAET.size();
-    } else if (std::strncmp(treffer, ZEILENUMBRUCH.c_str(), ZEILENUMBRUCH.size()) == 0) {
+      rest = treffer + kQuoteEntitaet.size();
+    } else if (std::strncmp(treffer, kZeilenumbruch.c_str(), kZeilenumbruch.size()) == 0) {
       ergebnis += '\n';
-      rest = treffer + ZEILENUMBRUCH.size();
+      rest = treffer + kZeilenumbruch.size();
     } else {
       ergebnis += *treffer;
       rest = treffer + 1;

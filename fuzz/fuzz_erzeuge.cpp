@@ -3,14 +3,17 @@
 #include <cstdlib>
 #include <memory>
 
+#include "errortexts/Hostcodes.h"
 #include "fuzz/Definitionsfehler.h"
 #include "fuzz/FuzzEingabe.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
 
 using namespace vesk::divideVira;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
-  static std::unique_ptr<FinanzamtsdatenService> dienst(
+  static std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> dienst(
       erzeugeFinanzamtsdatenService(nullptr, nullptr));
   dvfuzz::Eingabe eingabe(daten, groesse);
   const std::string landesform = eingabe.bisTrenner('|');
@@ -23,9 +26,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
       case 0:
         if (ausgabe.size() != 13 || dienst->pruefeSteuernummer(ausgabe) != 0) std::abort();
         break;
-      case 610001034:
-      case 610001037:
-      case 610001038:
+      case hostcode::kSteuernummerUngueltig:
+      case hostcode::kLandesnummerUngueltig:
+      case hostcode::kBufanummerUngueltig:
         break;
       default:
         std::abort();

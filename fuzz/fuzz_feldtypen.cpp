@@ -7,16 +7,16 @@
 #include "fuzz/FuzzEingabe.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
 
 using namespace vesk::divideVira;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
-  static const char* kTypen[] = {"IDNr",   "Steuernummer", "Bundesfinanzamtsnummer",
-                                 "Laenderkuerzel", "UStIdNr", "Bundessteuernummer",
-                                 "EMail",  "IBAN",         "BIC",
+  static const char* kTypen[] = {"IDNr",           "Steuernummer", "Bundesfinanzamtsnummer",
+                                 "Laenderkuerzel", "UStIdNr",      "Bundessteuernummer",
+                                 "EMail",          "IBAN",         "BIC",
                                  "DATUM_MMJJ",     "DATUM_TTMMJJ"};
-  static std::unique_ptr<FinanzamtsdatenService> dienst(
+  static std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> dienst(
       erzeugeFinanzamtsdatenService(nullptr, nullptr));
   dvfuzz::Eingabe eingabe(daten, groesse);
   const std::string typ = kTypen[eingabe.byte() % 11];
@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
   dvfuzz::mitDefinitionsfehlern([&] {
     std::string meldung;
     for (bool rueckwaerts : {false, true}) {
-      const std::string t = konvertiereFeldtyp(wert + "@" + wert.substr(0, 2), rueckwaerts,
-                                               defdaten, meldung);
+      const std::string t =
+          konvertiereFeldtyp(wert + "@" + wert.substr(0, 2), rueckwaerts, defdaten, meldung);
       if (t.empty() && meldung.empty()) std::abort();
     }
   });

@@ -2,7 +2,10 @@
 #include <cstdlib>
 #include <memory>
 
+#include "errortexts/Hostcodes.h"
 #include "schema/SchemaValidationService.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
 
 namespace {
 
@@ -33,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
   Eingabe eingabe(std::string(reinterpret_cast<const char*>(daten), groesse));
   switch (dienst->validate(eingabe)) {
     case 0:
-    case 610301108:
-    case 610301006:
-    case 610301200:
-    case 610301201:
+    case hostcode::kEncodingFalsch:
+    case hostcode::kXmlNichtWohlgeformt:
+    case hostcode::kSchemaFehler:
+    case hostcode::kEntityNichtAufloesbar:
       return 0;
     default:
       std::abort();

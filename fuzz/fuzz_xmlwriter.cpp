@@ -36,18 +36,18 @@ class Sammler : public DefaultHandler {
  public:
   Ereignisse ereignisse;
   void startElement(const XMLCh*, const XMLCh*, const XMLCh* qname, const Attributes& attrs) override {
-    ereignisse.push_back("<" + StrX(qname, StrX::streng).text());
+    ereignisse.push_back("<" + StrX(qname, StrX::kStreng).text());
     std::set<std::string> sortiert;
     for (XMLSize_t i = 0; i < attrs.getLength(); ++i) {
-      sortiert.insert("@" + StrX(attrs.getQName(i), StrX::streng).text() + "=" +
-                      StrX(attrs.getValue(i), StrX::streng).text());
+      sortiert.insert("@" + StrX(attrs.getQName(i), StrX::kStreng).text() + "=" +
+                      StrX(attrs.getValue(i), StrX::kStreng).text());
     }
     ereignisse.insert(ereignisse.end(), sortiert.begin(), sortiert.end());
   }
   void endElement(const XMLCh*, const XMLCh*, const XMLCh*) override { ereignisse.push_back(">"); }
   void characters(const XMLCh* zeichen, const XMLSize_t laenge) override {
     std::u16string teil(reinterpret_cast<const char16_t*>(zeichen), laenge);
-    fuegeText(ereignisse, StrX(reinterpret_cast<const XMLCh*>(teil.c_str()), StrX::streng).text());
+    fuegeText(ereignisse, StrX(reinterpret_cast<const XMLCh*>(teil.c_str()), StrX::kStreng).text());
   }
   void fatalError(const SAXParseException&) override { std::abort(); }
   void error(const SAXParseException&) override { std::abort(); }

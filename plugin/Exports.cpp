@@ -1,12 +1,13 @@
 // The module's seven exports: the only symbols a host sees.
+#include "veskplugin2/Exports.h"
+
 #include <cstring>
 #include <list>
 
 #include "errortexts/FehlertextService.h"
 #include "plugin/Version.h"
 #include "schema/SchemaValidationService.h"
-#include "taxoffice/FinanzamtsdatenService.h"
-#include "veskplugin2/Exports.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
 
 #define DV_EXPORT extern "C" __attribute__((visibility("default")))
 

@@ -6,6 +6,7 @@
 
 #include "rules/Datumspruefung.h"
 #include "rules/IFormaleFehlerConstants.h"
+#include "rules/Ziffern.h"
 
 namespace zudadavizu_20_0 {
 
@@ -24,14 +25,6 @@ char komponenteVon(char buchstabe) {
     default:
       return 0;
   }
-}
-
-bool istZiffer(char c) { return c >= '0' && c <= '9'; }
-
-int alsZahl(const std::string& ziffern) {
-  int zahl = 0;
-  for (char c : ziffern) zahl = zahl * 10 + (c - '0');
-  return zahl;
 }
 
 std::string& teilFuer(DatumsTeile& teile, char art) {
@@ -143,9 +136,9 @@ Datumsbefund pruefeDatumsTeile(const DatumsTeile& teile, const DatumsSchreibweis
   befund.fehlerId = teilbekanntFehler(teile.tag, teile.monat, teile.jahr, teilBekanntArt);
   if (befund.fehlerId != 0) return befund;
   Datum& datum = befund.datum;
-  datum.tag = alsZahl(teile.tag);
-  datum.monat = alsZahl(teile.monat);
-  datum.jahr = alsZahl(teile.jahr);
+  datum.tag = dezimal(teile.tag);
+  datum.monat = dezimal(teile.monat);
+  datum.jahr = dezimal(teile.jahr);
   const int jahresBreite = schreibweise.jahresBreite();
   if (jahresBreite == 2) datum.jahr = jahrAusZweiStellen(datum.jahr);
   // A fully known date may lie in year 0000: the date test does not look at the year.

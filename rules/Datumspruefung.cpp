@@ -6,6 +6,7 @@
 
 #include "rules/Heute.h"
 #include "rules/IFormaleFehlerConstants.h"
+#include "rules/Ziffern.h"
 
 namespace zudadavizu_20_0 {
 
@@ -19,7 +20,7 @@ int liesKomponente(const std::string& wert, std::string::size_type pos, std::siz
   // Plain digits are by far the common case; anything else keeps the library's reading.
   int zahl = 0;
   for (std::size_t i = pos; i < pos + breite; ++i) {
-    if (wert[i] < '0' || wert[i] > '9') return boost::lexical_cast<int>(wert.substr(pos, breite));
+    if (!istZiffer(wert[i])) return boost::lexical_cast<int>(wert.substr(pos, breite));
     zahl = zahl * 10 + (wert[i] - '0');
   }
   return zahl;

@@ -8,17 +8,17 @@ namespace zudadavizu_20_0 {
 
 // The eleven predefined field types, in the order the verifier factory compares their names.
 enum class Feldtyp {
-  IDNr,
-  Steuernummer,
-  Bundesfinanzamtsnummer,
-  Laenderkuerzel,
-  UStIdNr,
-  Bundessteuernummer,
-  EMail,
-  IBAN,
-  BIC,
-  DatumMMJJ,
-  DatumTTMMJJ,
+  kIdNr,
+  kSteuernummer,
+  kBundesfinanzamtsnummer,
+  kLaenderkuerzel,
+  kUStIdNr,
+  kBundessteuernummer,
+  kEMail,
+  kIban,
+  kBic,
+  kDatumMMJJ,
+  kDatumTTMMJJ,
 };
 
 struct FeldtypEintrag {

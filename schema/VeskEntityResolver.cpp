@@ -18,7 +18,7 @@ using vesk::util::xml::StrX;
 class VeskEntityResolver : public EntityResolver {
  public:
   InputSource* resolveEntity(const XMLCh* const, const XMLCh* const systemId) override {
-    const std::string id = StrX(systemId, StrX::nachsichtig).text();
+    const std::string id = StrX(systemId, StrX::kNachsichtig).text();
     for (const auto& schema : EINGEBETTETE_SCHEMAS) {
       if (id == schema.systemId) {
         auto* quelle = new MemBufInputSource(schema.daten, schema.groesse, systemId, false,

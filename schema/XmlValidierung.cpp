@@ -10,11 +10,14 @@
 #include <xercesc/sax2/SAX2XMLReader.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 
+#include "errortexts/Hostcodes.h"
 #include "schema/EntityResolverException.h"
 #include "schema/Leser.h"
 #include "xml/XStr.h"
 #include "xml/XmlEncodingHandler.h"
 #include "xml/XmlPlattform.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
 
 namespace vesk::wex2 {
 
@@ -49,7 +52,7 @@ class ErrorHandler : public xercesc::ErrorHandler {
     std::ostringstream zeile;
     zeile << "FEHLER: "
           << "XML-Eingabedaten in Zeile " << e.getLineNumber() << " in Spalte "
-          << e.getColumnNumber() << ": '" << StrX(e.getMessage(), StrX::nachsichtig).text() << "'";
+          << e.getColumnNumber() << ": '" << StrX(e.getMessage(), StrX::kNachsichtig).text() << "'";
     logger_->log(zeile.str());
   }
 
@@ -93,8 +96,8 @@ void protokolliere(IPluginLogger* logger, const std::string& text) {
 }
 
 std::string ausnahmeText(const InputSource& quelle, const XMLCh* meldung) {
-  return "An error occurred in '" + StrX(quelle.getSystemId(), StrX::streng).text() +
-         "'! Exception message: " + StrX(meldung, StrX::nachsichtig).text();
+  return "An error occurred in '" + StrX(quelle.getSystemId(), StrX::kStreng).text() +
+         "'! Exception message: " + StrX(meldung, StrX::kNachsichtig).text();
 }
 
 // The parser looks up namespace prefixes through every open element, so deep
@@ -108,16 +111,19 @@ class TiefenBegrenzer : public DefaultHandler {
   void startElement(const XMLCh* const, const XMLCh* const, const XMLCh* const,
                     const Attributes&) override {
     if (++tiefe_ > kMaxTiefe) {
+      ueberschritten_ = true;
       static const XStr meldung("Elemente sind tiefer als " + std::to_string(kMaxTiefe) +
                                 " Ebenen verschachtelt");
       throw SAXParseException(meldung.unicodeForm(), *locator_);
     }
   }
   void endElement(const XMLCh* const, const XMLCh* const, const XMLCh* const) override { --tiefe_; }
+  bool ueberschritten() const { return ueberschritten_; }
 
  private:
   const Locator* locator_ = nullptr;
   int tiefe_ = 0;
+  bool ueberschritten_ = false;
 };
 
 }  // namespace
@@ -134,49 +140,46 @@ int validateXml(const char* daten, std::size_t laenge, GrammatikSpeicher& gramma
   TiefenBegrenzer tiefe;
   XmlEncodingHandler encoding(vesk::util::xml::kLatin9);
   std::shared_ptr<XMLGrammarPool> pool;  // outlives the reader that uses it
-  int ausnahmeCode = 0;
-  bool geparst = false;
   try {
-    if (kompilierung == Kompilierung::einmal) pool = grammatik.pool(resolver, fehler);
+    if (kompilierung == Kompilierung::kEinmal) pool = grammatik.pool(resolver, fehler);
     const auto reader = erzeugeLeser(pool.get(), resolver, fehler);
     reader->setContentHandler(&tiefe);
     reader->installAdvDocHandler(&encoding);
     AdvDocHandlerGuard guard(*reader, encoding);
-    if (kompilierung == Kompilierung::jeAufruf) {
+    if (kompilierung == Kompilierung::kJeAufruf) {
       reader->loadGrammar(XStr(grammatik.schemaSystemId()).unicodeForm(),
                           Grammar::SchemaGrammarType, true);
     }
-    geparst = true;
     reader->parse(quelle);
   } catch (const OutOfMemoryException&) {
     throw vesk::util::xml::SpeicherMangel();
   } catch (const vesk::util::xml::WrongEncodingException&) {
     protokolliere(logger, "Encoding der XML-Daten entspricht nicht ISO-8859-15");
-    return 610301108;
+    return hostcode::kEncodingFalsch;
   } catch (const XMLException& e) {
     protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
-    ausnahmeCode = 610301200;
+    return hostcode::kSchemaFehler;
   } catch (const SAXParseException& e) {
-    protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
-    ausnahmeCode = 610301200;
+    // Without the depth bound the parse would have gone on to its end, where a
+    // missing declaration decides; so only a declared document reports the bound.
+    if (!tiefe.ueberschritten() || encoding.encodingDeclared()) {
+      protokolliere(logger, ausnahmeText(quelle, e.getMessage()));
+      return hostcode::kSchemaFehler;
+    }
   } catch (const vesk::wex2::EntityResolverException& e) {
     protokolliere(logger, e.what());
-    ausnahmeCode = 610301201;
+    return hostcode::kEntityNichtAufloesbar;
   }
 
-  // Before the parse the document was not looked at; in it, the declaration
-  // comes first, so a parse that ended early has seen it if there was one.
-  if (!geparst) return ausnahmeCode;
   if (!encoding.encodingDeclared()) {
     if (logger != nullptr && logger->isEnabled()) {
       logger->log("FEHLER: " + std::string("Es wurde keine XML-Praeambel mit Encoding-"
                                            "Spezifikation in den XML-Daten gefunden"));
     }
-    return 610301108;
+    return hostcode::kEncodingFalsch;
   }
-  if (ausnahmeCode != 0) return ausnahmeCode;
-  if (fehler.fatalSeen()) return 610301006;
-  if (fehler.errorSeen()) return 610301200;
+  if (fehler.fatalSeen()) return hostcode::kXmlNichtWohlgeformt;
+  if (fehler.errorSeen()) return hostcode::kSchemaFehler;
   return 0;
 }
 

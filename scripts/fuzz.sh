@@ -10,8 +10,11 @@ for ziel in "$build"/fuzz/fuzz_*; do
   [ -x "$ziel" ] || continue
   name="${ziel##*/fuzz_}"
   arbeit=$(mktemp -d)
+  # Further seed directories, relative to the repository, one per line.
+  samen=()
+  [ -f "fuzz/corpus/$name.samen" ] && mapfile -t samen <"fuzz/corpus/$name.samen"
   echo "== fuzz_$name (${sekunden}s)"
-  if ! "$ziel" "$arbeit" "fuzz/corpus/$name" -max_total_time="$sekunden" -timeout=10 \
+  if ! "$ziel" "$arbeit" "fuzz/corpus/$name" "${samen[@]}" -max_total_time="$sekunden" -timeout=10 \
       -rss_limit_mb=2048 -artifact_prefix="fuzz/findings/${name}-" -print_final_stats=1 \
       >"$arbeit.log" 2>&1; then
     tail -40 "$arbeit.log"

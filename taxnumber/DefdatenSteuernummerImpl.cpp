@@ -1,14 +1,17 @@
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 
+#include <memory>
+
 #include "taxnumber/Negativmuster.h"
-#include "taxnumber/RegelDefinitionen.h"
 #include "taxoffice/Finanzamtsdaten.h"
 
 namespace vesk::wex2 {
 
 const zudadavizu_20_0::IFormatierung& DefdatenSteuernummerImpl::getFormatierung(
     int bundeslandnummer) {
-  return regelFormatierung(bundeslandnummer);
+  formatierung_.uebernimm(*std::unique_ptr<plugin2::iface::IVeskFormatierung>(
+      service_->holeFormatierung(bundeslandnummer)));
+  return formatierung_;
 }
 
 bool DefdatenSteuernummerImpl::existiertFinanzamt(int bufanummer) {
@@ -18,7 +21,9 @@ bool DefdatenSteuernummerImpl::existiertFinanzamt(int bufanummer) {
 const zudadavizu_20_0::IPruefziffernverfahrenDefinition&
 DefdatenSteuernummerImpl::getPruefziffernverfahrenDefinition(int bundeslandnummer, int bufanummer,
                                                              int bezirk) {
-  return regelVerfahren(bundeslandnummer, bufanummer, bezirk);
+  verfahren_.uebernimm(*std::unique_ptr<plugin2::iface::IVeskPruefziffernverfahrenDefinition>(
+      service_->holePruefziffernverfahrenDefinition(bundeslandnummer, bufanummer, bezirk)));
+  return verfahren_;
 }
 
 // The service's result code is ignored: a number without record leaves the fresh record's
@@ -37,11 +42,25 @@ std::string DefdatenSteuernummerImpl::getBundeslandKuerzel(int bundeslandnummer)
 
 const plugin2::iface::Negativmuster& DefdatenSteuernummerImpl::getNegativmuster(
     int bundeslandnummer) {
-  return divideVira::negativmusterFuer(bundeslandnummer);
+  negativmuster_ = service_->holeNegativmuster(bundeslandnummer);
+  return negativmuster_;
 }
 
 bool DefdatenSteuernummerImpl::istBundeslandKuerzel(const std::string& kuerzel) {
   return service_->istBundeslandKuerzel(kuerzel);
+}
+
+const zudadavizu_20_0::IFormatierung& TabellenDefdaten::getFormatierung(int land) {
+  return regelFormatierung(land);
+}
+
+const zudadavizu_20_0::IPruefziffernverfahrenDefinition&
+TabellenDefdaten::getPruefziffernverfahrenDefinition(int land, int buFaNummer, int bezirk) {
+  return regelVerfahren(land, buFaNummer, bezirk);
+}
+
+const plugin2::iface::Negativmuster& TabellenDefdaten::getNegativmuster(int land) {
+  return vesk::divideVira::negativmusterFuer(land);
 }
 
 }  // namespace vesk::wex2

@@ -3,16 +3,17 @@
 #include <string>
 
 #include "rules/IDefdatenSteuernummer.h"
+#include "taxnumber/RegelDefinitionen.h"
 #include "taxoffice/FinanzamtAdresseImpl.h"
 #include "veskplugin2/IFinanzamtsdatenService.h"
 
 namespace vesk::wex2 {
 
-// The tax number definitions for the rules library during one service call. Notation,
-// check-digit method and negative patterns are the module's constant objects, valid for
-// its whole life; the office questions go to the service. getFinanzamtAdresse refills its
-// member and returns it, valid until the next such call or the object's end. Exceptions of
-// the tables and of the service pass through.
+// The tax number definitions for the rules library, each question put to the service.
+// getFormatierung, getPruefziffernverfahrenDefinition, getFinanzamtAdresse and
+// getNegativmuster copy the service's answer into a member and return it: the reference
+// stays valid until the same operation is called again or the object ends. Exceptions of
+// the service pass through. One thread at a time.
 class DefdatenSteuernummerImpl : public zudadavizu_20_0::IDefdatenSteuernummer {
  public:
   // The service is borrowed and must outlive this object.
@@ -30,7 +31,22 @@ class DefdatenSteuernummerImpl : public zudadavizu_20_0::IDefdatenSteuernummer {
 
  private:
   plugin2::iface::IFinanzamtsdatenService* service_;
+  FormatierungImpl formatierung_;
+  PruefziffernverfahrenDefinitionImpl verfahren_;
   FinanzamtAdresseImpl adresse_;
+  plugin2::iface::Negativmuster negativmuster_;
+};
+
+// The same definitions, but notation, check-digit method and negative patterns come from the
+// module's constant per-Land objects, so those references stay valid for the module's life
+// and no call copies anything. For checks that hold no reference across calls.
+class TabellenDefdaten : public DefdatenSteuernummerImpl {
+ public:
+  using DefdatenSteuernummerImpl::DefdatenSteuernummerImpl;
+  const zudadavizu_20_0::IFormatierung& getFormatierung(int land) override;
+  const zudadavizu_20_0::IPruefziffernverfahrenDefinition& getPruefziffernverfahrenDefinition(
+      int land, int buFaNummer, int bezirk) override;
+  const plugin2::iface::Negativmuster& getNegativmuster(int land) override;
 };
 
 }  // namespace vesk::wex2

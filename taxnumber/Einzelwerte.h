@@ -2,10 +2,12 @@
 
 #include <string>
 
-#include "rules/IDefdatenSteuernummer.h"
+#include "veskplugin2/IFinanzamtsdatenService.h"
 
 // The checks and conversions of single values that the tax office data service offers, each
-// returning a host result code. Messages stay inside the module.
+// returning a host result code. Messages stay inside the module. The tax number
+// operations ask the service about offices and Länder, and read the per-Land definitions
+// from the module's constant objects, which the service's own answers are built from.
 namespace vesk::divideVira::einzelwerte {
 
 int pruefeBIC(const std::string& bic);
@@ -13,13 +15,13 @@ int pruefeIBAN(const std::string& iban);
 // A valid number beginning with 0 is a test number: 0 when allowed, else 610001523.
 int pruefeIdNummer(const std::string& idNummer, bool testnummernErlaubt);
 int pruefeSteuernummer(const std::string& steuernummer,
-                       zudadavizu_20_0::IDefdatenSteuernummer& defdaten);
+                       plugin2::iface::IFinanzamtsdatenService& service);
 // 13 digits to the Land notation.
 int formatiereSteuernummer(const std::string& steuernummer,
-                           zudadavizu_20_0::IDefdatenSteuernummer& defdaten, std::string& ausgabe);
+                           plugin2::iface::IFinanzamtsdatenService& service, std::string& ausgabe);
 // A Land notation (or a short form of Hessen, Bayern, Berlin) to 13 digits, then checked.
 int erzeugeSteuernummer(const std::string& steuernummer, const std::string& landNummer,
                         const std::string& buFaNummer,
-                        zudadavizu_20_0::IDefdatenSteuernummer& defdaten, std::string& ausgabe);
+                        plugin2::iface::IFinanzamtsdatenService& service, std::string& ausgabe);
 
 }  // namespace vesk::divideVira::einzelwerte

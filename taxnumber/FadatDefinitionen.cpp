@@ -1,6 +1,7 @@
 #include "taxnumber/FadatDefinitionen.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "taxnumber/SteuernummerFormat.h"
@@ -39,8 +40,8 @@ class FormatierungImpl : public plugin2::iface::IVeskFormatierung {
 class PruefziffernverfahrenDefinitionImpl
     : public plugin2::iface::IVeskPruefziffernverfahrenDefinition {
  public:
-  PruefziffernverfahrenDefinitionImpl(int landNummer, int buFaNummer, int bezirk)
-      : format_(landNummer, buFaNummer, bezirk) {}
+  explicit PruefziffernverfahrenDefinitionImpl(SteuernummerFormat format)
+      : format_(std::move(format)) {}
 
   std::string getVerfahren() const override { return format_.zeile().verfahren; }
   std::vector<int> getFaktoren() const override { return format_.faktoren(); }
@@ -56,7 +57,13 @@ plugin2::iface::IVeskFormatierung* erzeugeFormatierung(int landNummer) {
 
 plugin2::iface::IVeskPruefziffernverfahrenDefinition* erzeugePruefziffernverfahrenDefinition(
     int landNummer, int buFaNummer, int bezirk) {
-  return new PruefziffernverfahrenDefinitionImpl(landNummer, buFaNummer, bezirk);
+  return new PruefziffernverfahrenDefinitionImpl(
+      SteuernummerFormat(landNummer, buFaNummer, bezirk));
+}
+
+plugin2::iface::IVeskPruefziffernverfahrenDefinition* erzeugePruefziffernverfahrenDefinition(
+    int landNummer, const Stellenwerte& faktoren) {
+  return new PruefziffernverfahrenDefinitionImpl(SteuernummerFormat(landNummer, faktoren));
 }
 
 }  // namespace vesk::divideVira::fadat

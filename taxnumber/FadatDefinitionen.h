@@ -1,5 +1,6 @@
 #pragma once
 
+#include "taxnumber/SteuernummerTabellen.h"
 #include "veskplugin2/IVeskFormatierung.h"
 #include "veskplugin2/IVeskPruefziffernverfahrenDefinition.h"
 
@@ -12,5 +13,9 @@ plugin2::iface::IVeskFormatierung* erzeugeFormatierung(int landNummer);
 // BundeslandExistiertNicht or BufanummerExistiertNicht.
 plugin2::iface::IVeskPruefziffernverfahrenDefinition* erzeugePruefziffernverfahrenDefinition(
     int landNummer, int buFaNummer, int bezirk);
+
+// The same with the weights given; throws BundeslandExistiertNicht.
+plugin2::iface::IVeskPruefziffernverfahrenDefinition* erzeugePruefziffernverfahrenDefinition(
+    int landNummer, const Stellenwerte& faktoren);
 
 }  // namespace vesk::divideVira::fadat

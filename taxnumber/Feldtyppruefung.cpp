@@ -1,12 +1,13 @@
 #include "taxnumber/Feldtyppruefung.h"
 
+#include "errortexts/Hostcodes.h"
 #include "rules/DatenImpl.h"
 #include "rules/ErgebnisFacade.h"
-#include "rules/FeldtypRegistry.h"
 #include "rules/IFeldtypVordefiniertFehlerIds.h"
 #include "rules/IdentifierImpl.h"
 #include "rules/LoggerUtilImpl.h"
 #include "rules/UtilFehlerLookup.h"
+#include "verifiers/FeldtypRegistry.h"
 
 namespace vesk::divideVira {
 
@@ -35,22 +36,27 @@ struct Umsetzung {
   int von, bis, host;
 };
 
-const Umsetzung HOST_CODES[] = {
+const Umsetzung kHostCodes[] = {
     {Ids::KEIN_FEHLER, 1, 0},
-    {Ids::BIC_FORMAT_FALSCH, Ids::BIC_FORMAT_FALSCH, 610001510},
-    {Ids::BIC_LAENDERCODE_UNBEKANNT, Ids::BIC_LAENDERCODE_UNBEKANNT, 610001511},
-    {Ids::BUFANUMMER_FORMAT_FALSCH, Ids::BUFANUMMER_FORMAT_FALSCH, 610001222},
-    {Ids::BUFANUMMER_UNBEKANNT, Ids::BUFANUMMER_UNBEKANNT, 610001038},
-    {Ids::IBAN_AUFBAU_FALSCH, Ids::IBAN_AUFBAU_FALSCH, 610001501},
-    {Ids::IBAN_LAENDERCODE_UNBEKANNT, Ids::IBAN_LAENDERCODE_UNBEKANNT, 610001502},
-    {Ids::IBAN_LAENDERFORMAT_FALSCH, Ids::IBAN_LAENDERFORMAT_FALSCH, 610001503},
-    {Ids::IBAN_PRUEFZIFFER_FALSCH, Ids::IBAN_PRUEFZIFFER_FALSCH, 610001504},
-    {Ids::IDNR_KEINE_ZIFFERN, Ids::IDNR_KEINE_ZIFFERN, 610001521},
-    {Ids::IDNR_WIEDERHOLUNG_FALSCH, Ids::IDNR_WIEDERHOLUNG_FALSCH, 610001522},
-    {Ids::IDNR_LAENGE_FALSCH, Ids::IDNR_LAENGE_FALSCH, 610001520},
-    {Ids::IDNR_PRUEFZIFFER_FALSCH, Ids::IDNR_PRUEFZIFFER_FALSCH, 610001524},
-    {Ids::STEUERNUMMER_MUSTER_FALSCH, Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN, 610001034},
-    {Ids::STEUERNUMMER_OHNE_LAND, Ids::STEUERNUMMER_OHNE_LAND, 610001037},
+    {Ids::BIC_FORMAT_FALSCH, Ids::BIC_FORMAT_FALSCH, hostcode::kBicAufbauFalsch},
+    {Ids::BIC_LAENDERCODE_UNBEKANNT, Ids::BIC_LAENDERCODE_UNBEKANNT,
+     hostcode::kBicLaendercodeUnbekannt},
+    {Ids::BUFANUMMER_FORMAT_FALSCH, Ids::BUFANUMMER_FORMAT_FALSCH, hostcode::kParameterUngueltig},
+    {Ids::BUFANUMMER_UNBEKANNT, Ids::BUFANUMMER_UNBEKANNT, hostcode::kBufanummerUngueltig},
+    {Ids::IBAN_AUFBAU_FALSCH, Ids::IBAN_AUFBAU_FALSCH, hostcode::kIbanAufbauFalsch},
+    {Ids::IBAN_LAENDERCODE_UNBEKANNT, Ids::IBAN_LAENDERCODE_UNBEKANNT,
+     hostcode::kIbanLaendercodeUnbekannt},
+    {Ids::IBAN_LAENDERFORMAT_FALSCH, Ids::IBAN_LAENDERFORMAT_FALSCH,
+     hostcode::kIbanLaenderformatFalsch},
+    {Ids::IBAN_PRUEFZIFFER_FALSCH, Ids::IBAN_PRUEFZIFFER_FALSCH, hostcode::kIbanPruefzifferFalsch},
+    {Ids::IDNR_KEINE_ZIFFERN, Ids::IDNR_KEINE_ZIFFERN, hostcode::kIdNrNichtNumerisch},
+    {Ids::IDNR_WIEDERHOLUNG_FALSCH, Ids::IDNR_WIEDERHOLUNG_FALSCH,
+     hostcode::kIdNrWiederholungFalsch},
+    {Ids::IDNR_LAENGE_FALSCH, Ids::IDNR_LAENGE_FALSCH, hostcode::kIdNrLaengeFalsch},
+    {Ids::IDNR_PRUEFZIFFER_FALSCH, Ids::IDNR_PRUEFZIFFER_FALSCH, hostcode::kIdNrPruefzifferFalsch},
+    {Ids::STEUERNUMMER_MUSTER_FALSCH, Ids::STEUERNUMMER_KONVERTIERUNG_FEHLGESCHLAGEN,
+     hostcode::kSteuernummerUngueltig},
+    {Ids::STEUERNUMMER_OHNE_LAND, Ids::STEUERNUMMER_OHNE_LAND, hostcode::kLandesnummerUngueltig},
 };
 
 }  // namespace
@@ -95,7 +101,7 @@ int pruefeFeldtyp(const std::string& typName, const std::string& wert,
 std::string konvertiereFeldtyp(const std::string& wert, bool rueckwaerts,
                                zdv::IDefdatenSteuernummer& defdaten, std::string& meldung) {
   zdv::KonvertierungsErgebnis ergebnis =
-      zdv::FeldtypRegistry(zdv::Feldtyp::Steuernummer)
+      zdv::FeldtypRegistry(zdv::Feldtyp::kSteuernummer)
           .konvertiere(wert, darstellung(true), rueckwaerts, &defdaten);
   if (!ergebnis.second.empty()) {
     meldung = std::move(ergebnis.second);
@@ -105,10 +111,10 @@ std::string konvertiereFeldtyp(const std::string& wert, bool rueckwaerts,
 }
 
 int ergebnisAlsHostCode(int bibliothekscode) {
-  for (const Umsetzung& u : HOST_CODES) {
+  for (const Umsetzung& u : kHostCodes) {
     if (bibliothekscode >= u.von && bibliothekscode <= u.bis) return u.host;
   }
-  return 610001001;
+  return hostcode::kFehlerhaft;
 }
 
 }  // namespace vesk::divideVira

@@ -1,95 +1,81 @@
 #include "taxnumber/RegelDefinitionen.h"
 
 #include <iterator>
-#include <string>
-#include <vector>
+#include <memory>
 
-#include "taxnumber/SteuernummerTabellen.h"
+#include "taxnumber/FadatDefinitionen.h"
 
 namespace vesk::wex2 {
 
+void FormatierungImpl::uebernimm(const plugin2::iface::IVeskFormatierung& quelle) {
+  stellenBezirk_ = quelle.getAnzahlStellenBezirk();
+  stellenFinanzamt_ = quelle.getAnzahlStellenFinanzamt();
+  stellenPruefziffer_ = quelle.getAnzahlStellenPruefziffer();
+  stellenUnterscheidung_ = quelle.getAnzahlStellenUnterscheidungsnummer();
+  praefix_ = quelle.getPraefix();
+  trenner1_ = quelle.getTrenner1();
+  trenner2_ = quelle.getTrenner2();
+  trenner3_ = quelle.getTrenner3();
+}
+
+void PruefziffernverfahrenDefinitionImpl::uebernimm(
+    const plugin2::iface::IVeskPruefziffernverfahrenDefinition& quelle) {
+  verfahren_ = quelle.getVerfahren();
+  faktoren_ = quelle.getFaktoren();
+  summanden_ = quelle.getSummanden();
+}
+
 namespace {
 
+using divideVira::FAKTOREN_TABELLE;
 using divideVira::Stellenwerte;
-using divideVira::SteuernummerFormatZeile;
+using divideVira::STEUERNUMMER_FORMATE;
 
-class Formatierung : public zudadavizu_20_0::IFormatierung {
- public:
-  explicit Formatierung(const SteuernummerFormatZeile& zeile)
-      : zeile_(zeile),
-        praefix_(zeile.praefix),
-        trenner1_(zeile.trenner1),
-        trenner2_(zeile.trenner2),
-        trenner3_(zeile.trenner3) {}
+constexpr int kBerlin = 11;
+constexpr std::size_t kAnzahlFaktorzeilen = std::size(FAKTOREN_TABELLE);
 
-  int getAnzahlStellenBezirk() const override { return zeile_.stellenBezirk; }
-  int getAnzahlStellenFinanzamt() const override { return zeile_.stellenFinanzamt; }
-  int getAnzahlStellenPruefziffer() const override { return zeile_.stellenPruefziffer; }
-  int getAnzahlStellenUnterscheidungsnummer() const override {
-    return zeile_.stellenUnterscheidungsnummer;
-  }
-  const std::string& getPraefix() const override { return praefix_; }
-  const std::string& getTrenner1() const override { return trenner1_; }
-  const std::string& getTrenner2() const override { return trenner2_; }
-  const std::string& getTrenner3() const override { return trenner3_; }
-
- private:
-  const SteuernummerFormatZeile& zeile_;
-  std::string praefix_, trenner1_, trenner2_, trenner3_;
-};
-
-class Verfahren : public zudadavizu_20_0::IPruefziffernverfahrenDefinition {
- public:
-  Verfahren(int landNummer, const Stellenwerte& faktoren)
-      : verfahren_(divideVira::findeSteuernummerFormat(landNummer).verfahren),
-        faktoren_(faktoren.begin(), faktoren.end()) {
-    if (const Stellenwerte* summanden = divideVira::waehleSummanden(landNummer)) {
-      summanden_.assign(summanden->begin(), summanden->end());
-    }
-  }
-
-  const std::string& getVerfahren() const override { return verfahren_; }
-  const std::vector<int>& getFaktoren() const override { return faktoren_; }
-  const std::vector<int>& getSummanden() const override { return summanden_; }
-
- private:
-  std::string verfahren_;
-  std::vector<int> faktoren_;
-  std::vector<int> summanden_;
-};
-
-constexpr int BERLIN = 11;
-constexpr std::size_t ANZAHL_FAKTORZEILEN = std::size(divideVira::FAKTOREN_TABELLE);
+PruefziffernverfahrenDefinitionImpl verfahrenMit(int landNummer, const Stellenwerte& faktoren) {
+  PruefziffernverfahrenDefinitionImpl verfahren;
+  verfahren.uebernimm(*std::unique_ptr<plugin2::iface::IVeskPruefziffernverfahrenDefinition>(
+      divideVira::fadat::erzeugePruefziffernverfahrenDefinition(landNummer, faktoren)));
+  return verfahren;
+}
 
 // One definition per weight row, then Berlin's two rows.
-const std::vector<Verfahren>& alleVerfahren() {
-  static const std::vector<Verfahren> alle = [] {
-    std::vector<Verfahren> v;
-    v.reserve(ANZAHL_FAKTORZEILEN + 2);
-    for (const auto& zeile : divideVira::FAKTOREN_TABELLE)
-      v.emplace_back(zeile.landNummer, zeile.werte);
-    v.emplace_back(BERLIN, divideVira::BERLIN_A);
-    v.emplace_back(BERLIN, divideVira::BERLIN_B);
+const std::vector<PruefziffernverfahrenDefinitionImpl>& alleVerfahren() {
+  static const std::vector<PruefziffernverfahrenDefinitionImpl> alle = [] {
+    std::vector<PruefziffernverfahrenDefinitionImpl> v;
+    v.reserve(kAnzahlFaktorzeilen + 2);
+    for (const auto& zeile : FAKTOREN_TABELLE)
+      v.push_back(verfahrenMit(zeile.landNummer, zeile.werte));
+    v.push_back(verfahrenMit(kBerlin, divideVira::BERLIN_A));
+    v.push_back(verfahrenMit(kBerlin, divideVira::BERLIN_B));
     return v;
   }();
   return alle;
 }
 
 std::size_t verfahrensIndex(const Stellenwerte& faktoren) {
-  if (&faktoren == &divideVira::BERLIN_A) return ANZAHL_FAKTORZEILEN;
-  if (&faktoren == &divideVira::BERLIN_B) return ANZAHL_FAKTORZEILEN + 1;
+  if (&faktoren == &divideVira::BERLIN_A) return kAnzahlFaktorzeilen;
+  if (&faktoren == &divideVira::BERLIN_B) return kAnzahlFaktorzeilen + 1;
   std::size_t i = 0;
-  while (&divideVira::FAKTOREN_TABELLE[i].werte != &faktoren) ++i;
+  while (&FAKTOREN_TABELLE[i].werte != &faktoren) ++i;
   return i;
 }
 
 }  // namespace
 
 const zudadavizu_20_0::IFormatierung& regelFormatierung(int landNummer) {
-  static const std::vector<Formatierung> alle(std::begin(divideVira::STEUERNUMMER_FORMATE),
-                                              std::end(divideVira::STEUERNUMMER_FORMATE));
-  const SteuernummerFormatZeile& zeile = divideVira::findeSteuernummerFormat(landNummer);
-  return alle[static_cast<std::size_t>(&zeile - divideVira::STEUERNUMMER_FORMATE)];
+  static const std::vector<FormatierungImpl> alle = [] {
+    std::vector<FormatierungImpl> v(std::size(STEUERNUMMER_FORMATE));
+    for (std::size_t i = 0; i < v.size(); ++i) {
+      v[i].uebernimm(*std::unique_ptr<plugin2::iface::IVeskFormatierung>(
+          divideVira::fadat::erzeugeFormatierung(STEUERNUMMER_FORMATE[i].landNummer)));
+    }
+    return v;
+  }();
+  const auto& zeile = divideVira::findeSteuernummerFormat(landNummer);
+  return alle[static_cast<std::size_t>(&zeile - STEUERNUMMER_FORMATE)];
 }
 
 const zudadavizu_20_0::IPruefziffernverfahrenDefinition& regelVerfahren(int landNummer,

@@ -16,6 +16,8 @@ class SteuernummerFormat {
   // Row, weights, addends in this order; throws BundeslandExistiertNicht or
   // BufanummerExistiertNicht.
   SteuernummerFormat(int landNummer, int buFaNummer, int bezirk);
+  // Row, the given weights and the Land's addends; throws BundeslandExistiertNicht.
+  SteuernummerFormat(int landNummer, const Stellenwerte& faktoren);
 
   const SteuernummerFormatZeile& zeile() const { return zeile_; }
   const std::vector<int>& faktoren() const { return faktoren_; }

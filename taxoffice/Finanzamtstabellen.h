@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "taxoffice/Finanzamtsfelder.h"
+
 namespace vesk::divideVira {
 
 // One row of the Land table: every Land key with its ASCII name and abbreviation.
@@ -24,18 +26,6 @@ struct FinanzamtListe {
   int landNummer;
   const FinanzamtListenEintrag* eintraege;
 };
-
-// The 31 text fields of a tax office record with their capacity in
-// characters, in record order (tools/gen_finanzamtstabellen.py has the same).
-// clang-format off
-#define DV_FINANZAMT_FELDER(X)                                                              \
-  X(BuFaNummer, 4) X(Name, 100) X(NamensZusatz, 30) X(Strasse, 30) X(Plz, 5) X(Ort, 24)     \
-  X(Telefon, 20) X(Telefax, 20) X(PlzZusatz, 5) X(PlzPostfach, 5) X(Postfach, 10)           \
-  X(Blz1, 8) X(Konto1, 15) X(Bank1, 30) X(Iban1, 22) X(Bic1, 11) X(KontoBuFaNummer1, 4)     \
-  X(Blz2, 8) X(Konto2, 15) X(Bank2, 30) X(Iban2, 22) X(Bic2, 11) X(KontoBuFaNummer2, 4)     \
-  X(Oeffnungszeiten, 200) X(EMail, 50) X(EMail2, 70) X(Internet, 60) X(Internet2, 70)       \
-  X(Bemerkung, 300) X(BezugBuFaNummer, 4) X(BezugText, 62)
-// clang-format on
 
 // The record of one tax office: NUL-terminated ISO-8859-15 fields of fixed capacity.
 struct FinanzamtEintrag {

@@ -5,6 +5,8 @@ indexed by id and the field type templates in file order."""
 import argparse
 import sys
 
+from gen_texttable import TsvFehler, c_literal, tsv_rows
+
 
 LOOKUPS = {"Default": "STANDARD", "Vast": "VAST"}
 FORMAL = "-"
@@ -15,19 +17,12 @@ def read_rows(path):
     """Rows (lookup, key, id or None for every id, text); stops at the first bad line."""
     rows = []
     seen = {}
-    with open(path, encoding="utf-8") as f:
-        for lineno, line in enumerate(f, 1):
-            line = line.rstrip("\n")
-            if not line or line.startswith("#"):
-                continue
+    try:
+        for lineno, (lookup, key, ids, text) in tsv_rows(path, 4):
 
             def fail(message):
                 sys.exit(f"{path}:{lineno}: {message}")
 
-            parts = line.split("\t")
-            if len(parts) != 4:
-                fail("expected 4 columns")
-            lookup, key, ids, text = parts
             if lookup not in LOOKUPS:
                 fail(f"unknown lookup {lookup!r}")
             if not key or not text:
@@ -48,6 +43,8 @@ def read_rows(path):
                     fail(f"{key} {ids} given twice")
                 taken.add(number)
                 rows.append((lookup, key, number, text))
+    except TsvFehler as e:
+        sys.exit(str(e))
     return rows
 
 
@@ -65,21 +62,6 @@ def check(rows, path):
     return highest
 
 
-def literal(text):
-    """An ordinary literal in UTF-8: the compiler turns it into the execution
-    charset, exactly as it does the error keys the verifiers write as literals,
-    so that keys compare equal in every build (ISO-8859-15 with g++)."""
-    out = []
-    for ch in text:
-        if ch in '"\\':
-            out.append("\\" + ch)
-        elif ord(ch) < 0x20:
-            out.append("\\%03o" % ord(ch))
-        else:
-            out.append(ch)
-    return '"' + "".join(out) + '"'
-
-
 def emit(rows, highest, source):
     lines = [
         f"// Generated from {source} by tools/gen_fehlerkatalog.py; do not edit.",
@@ -94,7 +76,7 @@ def emit(rows, highest, source):
         texts = {n: t for l, k, n, t in rows if l == lookup and k == FORMAL}
         lines.append(f"const char* const {name}_FORMAL[] = {{")
         for number in range(highest + 1):
-            lines.append(f"    {literal(texts[number]) if number in texts else 'nullptr'},")
+            lines.append(f"    {c_literal(texts[number]) if number in texts else 'nullptr'},")
         lines.append("};")
         lines.append(f"static_assert(sizeof {name}_FORMAL / sizeof *{name}_FORMAL ==")
         lines.append("              IFormaleFehlerConstants::ID_MAX + 1);")
@@ -102,8 +84,8 @@ def emit(rows, highest, source):
         for l, key, number, text in rows:
             if l == lookup and key != FORMAL:
                 id_text = "FeldtypVorlage::JEDE_ID" if number is None else str(number)
-                lines.append(f"    {{{literal(key)}, {id_text},")
-                lines.append(f"     {literal(text)}}},")
+                lines.append(f"    {{{c_literal(key)}, {id_text},")
+                lines.append(f"     {c_literal(text)}}},")
         lines.append("};")
         lines.append("")
     lines.append("}  // namespace")

@@ -7,13 +7,15 @@ list entry; and records without a name, with an IBAN that does not fit, or
 referring to an office without a record."""
 import argparse
 import os
+import re
 import sys
 
-from gen_texttable import c_literal
+from gen_texttable import TsvFehler, c_literal, tsv_rows
 
 # The 31 record fields in order, with their capacity in characters (without
-# the NUL). taxoffice/Finanzamtstabellen.h has the same list; the generated
-# code checks the two agree.
+# the NUL): the one list of them. --felder-header writes it as the C++ list of
+# the record table; the header comment of finanzaemter.tsv and the host
+# interface's list of the 30 fields after BuFaNummer are checked against it.
 FELDER = [
     ("BuFaNummer", 4), ("Name", 100), ("NamensZusatz", 30), ("Strasse", 30),
     ("Plz", 5), ("Ort", 24), ("Telefon", 20), ("Telefax", 20), ("PlzZusatz", 5),
@@ -33,21 +35,51 @@ class DatenFehler(Exception):
 def lies_tsv(pfad, spalten):
     """Rows of a TSV file without comment lines; every row has `spalten` columns."""
     zeilen = []
-    with open(pfad, encoding="utf-8") as f:
-        for nr, zeile in enumerate(f, 1):
-            zeile = zeile.rstrip("\n")
-            if not zeile or zeile.startswith("#"):
-                continue
-            teile = zeile.split("\t")
-            if len(teile) != spalten:
-                raise DatenFehler(f"{pfad}:{nr}: {len(teile)} Spalten statt {spalten}")
+    try:
+        for nr, teile in tsv_rows(pfad, spalten):
             try:
                 for t in teile:
                     t.encode("iso-8859-15")
             except UnicodeEncodeError as e:
                 raise DatenFehler(f"{pfad}:{nr}: nicht in ISO-8859-15 darstellbar: {e}")
             zeilen.append((nr, teile))
+    except TsvFehler as e:
+        raise DatenFehler(str(e))
     return zeilen
+
+
+def pruefe_spaltenkopf(pfad):
+    """The comment line naming the columns of finanzaemter.tsv lists FELDER."""
+    kopf = "# " + "\t".join(name for name, _ in FELDER)
+    with open(pfad, encoding="utf-8") as f:
+        kommentare = [z.rstrip("\n") for z in f if z.startswith("#")]
+    if kopf not in kommentare:
+        raise DatenFehler(f"{pfad}: keine Kommentarzeile mit den Spalten {kopf[2:]!r}")
+
+
+def felder_header(schnittstelle, ausgabe):
+    """Writes DV_FINANZAMT_FELDER(X), X(name, capacity) per field; first checks that the
+    host interface's VESK_FINANZAMTSDATEN_FELDER lists the fields after BuFaNummer."""
+    with open(schnittstelle, encoding="utf-8") as f:
+        text = f.read()
+    anfang = text.find("#define VESK_FINANZAMTSDATEN_FELDER(X)")
+    ende = text.find("\n\n", anfang)
+    if anfang < 0 or ende < 0:
+        raise DatenFehler(f"{schnittstelle}: VESK_FINANZAMTSDATEN_FELDER fehlt")
+    genannt = re.findall(r"X\((\w+)\)", text[anfang:ende])
+    if genannt != [name for name, _ in FELDER[1:]]:
+        raise DatenFehler(f"{schnittstelle}: Felder {genannt} statt {FELDER[1:]}")
+    z = [
+        "// Generated from the field list of tools/gen_finanzamtstabellen.py; do not edit.",
+        "#pragma once",
+        "",
+        "// The 31 text fields of a tax office record with their capacity in characters.",
+        "#define DV_FINANZAMT_FELDER(X) \\",
+    ]
+    z += [f"  X({name}, {breite}) \\" for name, breite in FELDER]
+    z.append("")
+    with open(ausgabe, "w", encoding="ascii") as f:
+        f.write("\n".join(z) + "\n")
 
 
 def als_zahl(pfad, nr, text):
@@ -106,6 +138,7 @@ def lies_verzeichnis(daten):
             for nr, t in lies_tsv(p("testfinanzaemter.tsv"), 2)]
     pruefe_aufsteigend("testfinanzaemter.tsv", [(e[0], e[1]) for e in test])
 
+    pruefe_spaltenkopf(p("finanzaemter.tsv"))
     satz = []
     for nr, t in lies_tsv(p("finanzaemter.tsv"), len(FELDER)):
         for (name, breite), wert in zip(FELDER, t):
@@ -149,10 +182,7 @@ def erzeuge(daten, ausgabe):
         f"const bool FINANZAMTSVERZEICHNIS_IST_ERSATZ = {'true' if ersatz else 'false'};",
         "",
     ]
-    for name, breite in FELDER:
-        z.append(f"static_assert(sizeof(FinanzamtEintrag::{name}) == {breite + 1}, "
-                 f'"Breite von {name}");')
-    z += ["", "const BundeslandZeile BUNDESLAND_TABELLE[] = {"]
+    z += ["const BundeslandZeile BUNDESLAND_TABELLE[] = {"]
     z += [f"    {{{n}, {c_literal(name)}, {c_literal(k)}}}," for n, name, k in laender]
     z += ["};", f"const std::size_t BUNDESLAND_TABELLE_ANZAHL = {len(laender)};", ""]
     z += listen_literal("FINANZAMT_LAND_LISTE", landliste)
@@ -171,17 +201,22 @@ def erzeuge(daten, ausgabe):
         z.append("    },")
     z += ["};", f"const std::size_t FINANZAMT_EINTRAEGE_ANZAHL = {len(satz)};", "",
           "}  // namespace vesk::divideVira"]
-    with open(ausgabe, "w", encoding="ascii") as f:
+    with open(ausgabe, "w", encoding="utf-8") as f:
         f.write("\n".join(z) + "\n")
 
 
 def main():
     ap = argparse.ArgumentParser()
-    ap.add_argument("--daten", required=True, help="directory with the TSV files")
-    ap.add_argument("--out", required=True)
+    ap.add_argument("--daten", help="directory with the TSV files")
+    ap.add_argument("--out", help="the tables' C++ file to write")
+    ap.add_argument("--felder-header", help="instead: the field list's header to write")
+    ap.add_argument("--schnittstelle", help="with --felder-header: the host record interface")
     args = ap.parse_args()
     try:
-        erzeuge(args.daten, args.out)
+        if args.felder_header:
+            felder_header(args.schnittstelle, args.felder_header)
+        else:
+            erzeuge(args.daten, args.out)
     except DatenFehler as e:
         sys.exit(f"gen_finanzamtstabellen: {e}")
 

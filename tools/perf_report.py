@@ -74,7 +74,8 @@ def main():
     os.makedirs(os.path.dirname(args.out) or ".", exist_ok=True)
     with open(args.out, "w") as f:
         f.write("# Performance\n\nWritten by `tools/perf_report.py` (`./dv bench`): medians of "
-                f"{args.repetitions} runs.\n\n" + table + "\n")
+                f"{args.repetitions} runs. The targets these figures are held against are in "
+                "the README's Performance section.\n\n" + table + "\n")
 
 
 if __name__ == "__main__":

@@ -1,5 +1,6 @@
 #include <string_view>
 
+#include "rules/Ziffern.h"
 #include "verifiers/Muster.h"
 #include "verifiers/Verifiers.h"
 
@@ -16,7 +17,7 @@ class DatumTTMMJJVerifier : public NichtKonvertierenderVerifier {
     const char tag0 = wert[0];
     const char tag1 = wert[1];
     const std::string_view monat(wert.data() + 3, 2);
-    const int jahr = 10 * (wert[6] - '0') + (wert[7] - '0');
+    const int jahr = zweiZiffern(wert, 6);
     if (tag0 == '0' && tag1 == '0') return Ids::DATUM_UNGUELTIG;
     if (monat == "02") {
       if (tag0 > '2') return Ids::DATUM_UNGUELTIG;

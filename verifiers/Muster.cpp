@@ -5,6 +5,8 @@
 #include <map>
 #include <stdexcept>
 
+#include "rules/Ziffern.h"
+
 namespace zudadavizu_20_0 {
 
 namespace {
@@ -13,12 +15,12 @@ namespace {
   throw std::runtime_error("Nicht unterstütztes Zeichenmuster \"" + muster + "\"");
 }
 
-constexpr std::size_t UNBEGRENZT = std::numeric_limits<std::size_t>::max();
+constexpr std::size_t kUnbegrenzt = std::numeric_limits<std::size_t>::max();
 
 std::size_t leseZahl(const std::string& muster, std::size_t& pos) {
-  if (pos >= muster.size() || muster[pos] < '0' || muster[pos] > '9') syntaxfehler(muster);
+  if (pos >= muster.size() || !istZiffer(muster[pos])) syntaxfehler(muster);
   std::size_t zahl = 0;
-  while (pos < muster.size() && muster[pos] >= '0' && muster[pos] <= '9') {
+  while (pos < muster.size() && istZiffer(muster[pos])) {
     zahl = zahl * 10 + static_cast<std::size_t>(muster[pos++] - '0');
     if (zahl > 1000) syntaxfehler(muster);
   }
@@ -82,7 +84,7 @@ Zeichenmuster::Zeichenmuster(const std::string& muster) {
     }
     if (pos < muster.size() && muster[pos] == '*') {
       teil.min = 0;
-      teil.max = UNBEGRENZT;
+      teil.max = kUnbegrenzt;
       ++pos;
     } else if (pos < muster.size() && muster[pos] == '{') {
       ++pos;

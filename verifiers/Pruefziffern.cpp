@@ -39,13 +39,6 @@ bool haengeAn(char zeichen, std::uint64_t& zahl) {
 
 }  // namespace
 
-bool nurZiffern(std::string_view text) {
-  for (char c : text) {
-    if (!istZiffer(c)) return false;
-  }
-  return true;
-}
-
 int gewichteteSumme(std::string_view text, std::size_t ab, const int* gewichte,
                     std::size_t anzahl) {
   int summe = 0;

@@ -3,17 +3,11 @@
 #include <cstddef>
 #include <string_view>
 
+#include "rules/Ziffern.h"
+
 // The check-digit arithmetic shared by the verifiers (tax numbers, IBAN, identification and
 // VAT numbers) and the tax office service.
 namespace zudadavizu_20_0 {
-
-inline bool istZiffer(char c) { return c >= '0' && c <= '9'; }
-
-// Digit value, -1 for any other character: the VAT rules compute with that -1.
-inline int ziffer(char c) { return istZiffer(c) ? c - '0' : -1; }
-
-// True for the empty text too.
-bool nurZiffern(std::string_view text);
 
 // Sum of gewichte[i] * ziffer(text[ab + i]) for i below anzahl; text must be long enough.
 int gewichteteSumme(std::string_view text, std::size_t ab, const int* gewichte, std::size_t anzahl);

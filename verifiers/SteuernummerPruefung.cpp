@@ -66,7 +66,7 @@ int pruefeSteuernummerKern(const std::string& wert, IDefdatenSteuernummer& defda
   if (!musterPasst) return Ids::STEUERNUMMER_MUSTER_FALSCH;
   if (!finanzamtBekannt) return Ids::STEUERNUMMER_FINANZAMT_UNBEKANNT;
   // Both patterns admit exactly 13 digits, so the Land key is the first two.
-  const int land = (wert[0] - '0') * 10 + (wert[1] - '0');
+  const int land = zweiZiffern(wert, 0);
 
   // A negative count reads to the end, as a substring of that length would.
   const std::size_t stellenBezirk =

@@ -136,6 +136,9 @@ class SteuernummerVerifier : public IFeldtypVordefiniert {
       for (int i = 1; i < 4; ++i) ergebnis.append(wert, g.von[i], g.bis[i] - g.von[i]);
       return {ergebnis, std::string()};
     } catch (const std::runtime_error&) {
+      // Meant: the definitions know no such Land (their errors are runtime_errors of the
+      // layer above, unknown here) or its separators make no valid pattern (regex_error).
+      // Both say this value cannot be converted; nothing else in the block throws one.
       return {wert, kUngueltigeSteuernummer};
     }
   }
@@ -146,7 +149,7 @@ class SteuernummerVerifier : public IFeldtypVordefiniert {
     if (defdaten == nullptr) throw KonvertierungOhneDefdaten();
     if (verify(wert, defdaten) != Ids::KEIN_FEHLER) return {wert, kNurGueltigeKonvertieren};
     // verify passed, so wert holds 13 digits.
-    const int land = (wert[0] - '0') * 10 + (wert[1] - '0');
+    const int land = zweiZiffern(wert, 0);
     const IFormatierung& format = defdaten->getFormatierung(land);
     // Counts outside the 13 digits are cut to them.
     const int stellenFinanzamt = std::clamp(format.getAnzahlStellenFinanzamt(), 0, 4);

@@ -50,13 +50,13 @@ StrX::StrX(const XMLCh* text, Modus modus) {
   } catch (const OutOfMemoryException&) {
     throw SpeicherMangel();
   } catch (const XMLException& e) {
-    if (modus == nachsichtig) {
+    if (modus == kNachsichtig) {
       text_ = alsAscii(text);
       return;
     }
     std::ostringstream meldung;
     meldung << "Fehler beim Transkodieren von Unicode zu " << kLatin9 << ". Nachricht: \""
-            << StrX(e.getMessage(), nachsichtig).text() << "\" Fehlercode: " << e.getCode();
+            << StrX(e.getMessage(), kNachsichtig).text() << "\" Fehlercode: " << e.getCode();
     throw std::runtime_error(meldung.str());
   }
 }

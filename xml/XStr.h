@@ -25,7 +25,7 @@ class XStr {
 // the whole text into ASCII with '?' for everything else instead.
 class StrX {
  public:
-  enum Modus { streng, nachsichtig };
+  enum Modus { kStreng, kNachsichtig };
   StrX(const XMLCh* text, Modus modus);
   const std::string& text() const { return text_; }
 

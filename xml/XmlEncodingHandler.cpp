@@ -28,7 +28,7 @@ void XmlEncodingHandler::XMLDecl(const XMLCh* const, const XMLCh* const encoding
   if (encodingStr == nullptr || *encodingStr == 0) return;
   encodingDeclared_ = true;
   if (expectedEncoding_.empty()) return;
-  declaredEncoding_ = StrX(encodingStr, StrX::streng).text();
+  declaredEncoding_ = StrX(encodingStr, StrX::kStreng).text();
   if (normalisiert(expectedEncoding_) != normalisiert(declaredEncoding_)) {
     throw WrongEncodingException("Falsches Encoding der XML-Daten: \"" + declaredEncoding_ +
                                  "\". Erwartetes Encoding ist \"" + expectedEncoding_ + "\"");

@@ -7,7 +7,7 @@
 
 #include "cli/ModulLader.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
 #include "verifiers/IFeldtypVordefiniert.h"
 
 namespace {
@@ -96,10 +96,11 @@ BENCHMARK_CAPTURE(Verifier, BIC, "BIC", std::string("DEUTDEFF500"));
 BENCHMARK_CAPTURE(Verifier, IDNr, "IDNr", std::string("86095742719"));
 
 void Verifier_Steuernummer(benchmark::State& state) {
-  vesk::divideVira::FinanzamtsdatenService service(nullptr, nullptr);
+  const std::unique_ptr<Dienst> service(
+      vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
   auto& verifier = zudadavizu_20_0::verifierFuer("Steuernummer");
   for (auto _ : state) {
-    vesk::wex2::DefdatenSteuernummerImpl defdaten(&service);
+    vesk::wex2::DefdatenSteuernummerImpl defdaten(service.get());
     benchmark::DoNotOptimize(verifier.verify(STEUERNUMMER, &defdaten));
   }
 }

@@ -21,6 +21,9 @@
 #include "bench/memory/GrossesDokument.h"
 #include "bench/memory/Speicherstand.h"
 #include "cli/ModulLader.h"
+#include "errortexts/Hostcodes.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
 
 namespace {
 
@@ -172,7 +175,8 @@ int miss(const std::string& musterPfad) {
     schema = modul->schemaValidationService();
   });
   tabelle.schritt("Fehlertexte (Host-Code, Plausi-Nummer)", [&] {
-    if (texte->getFehlertext(610001504).empty() || texte->getPlausiFehlertext(2).empty()) {
+    if (texte->getFehlertext(hostcode::kIbanPruefzifferFalsch).empty() ||
+        texte->getPlausiFehlertext(2).empty()) {
       throw std::runtime_error("Fehlertext fehlt");
     }
   });
@@ -221,9 +225,10 @@ int miss(const std::string& musterPfad) {
   dvhost::TextEingabe grosseEingabe(std::move(gross));
   tabelle.spitze(grossName, [&] { pruefeCode(schema->validate(grosseEingabe), "validate"); });
   tabelle.drucke();
-  std::printf("Erste Schemaprüfung (Parser einrichten, Grammatik kompilieren): %.1f ms CPU, %.1f ms "
-              "Wanduhr\n",
-              ersteZeit.cpuMs, ersteZeit.wandMs);
+  std::printf(
+      "Erste Schemaprüfung (Parser einrichten, Grammatik kompilieren): %.1f ms CPU, %.1f ms "
+      "Wanduhr\n",
+      ersteZeit.cpuMs, ersteZeit.wandMs);
   return 0;
 }
 

@@ -21,6 +21,10 @@
 #include "cli/ModulLader.h"
 #endif
 
+#include "errortexts/Hostcodes.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
+
 namespace {
 
 using PLUGIN_NAMESPACE::Kompilierung;
@@ -50,22 +54,22 @@ void validiere(benchmark::State& state, const std::string& dokument, int erwarte
 const char kNurDeklaration[] = "<?xml version=\"1.0\" encoding=\"ISO-8859-15\"?>";
 
 void BM_ValidateBibliothek(benchmark::State& state) {
-  validiere(state, typischesDokument(), 0, Kompilierung::einmal);
+  validiere(state, typischesDokument(), 0, Kompilierung::kEinmal);
 }
 BENCHMARK(BM_ValidateBibliothek)->Unit(benchmark::kMicrosecond);
 
 void BM_NurLeser(benchmark::State& state) {
-  validiere(state, kNurDeklaration, 610301006, Kompilierung::einmal);
+  validiere(state, kNurDeklaration, hostcode::kXmlNichtWohlgeformt, Kompilierung::kEinmal);
 }
 BENCHMARK(BM_NurLeser)->Unit(benchmark::kMicrosecond);
 
 void BM_ValidateJeAufrufKompiliert(benchmark::State& state) {
-  validiere(state, typischesDokument(), 0, Kompilierung::jeAufruf);
+  validiere(state, typischesDokument(), 0, Kompilierung::kJeAufruf);
 }
 BENCHMARK(BM_ValidateJeAufrufKompiliert)->Unit(benchmark::kMillisecond);
 
 void BM_NurSchemasKompilieren(benchmark::State& state) {
-  validiere(state, kNurDeklaration, 610301006, Kompilierung::jeAufruf);
+  validiere(state, kNurDeklaration, hostcode::kXmlNichtWohlgeformt, Kompilierung::kJeAufruf);
 }
 BENCHMARK(BM_NurSchemasKompilieren)->Unit(benchmark::kMillisecond);
 

@@ -2,19 +2,19 @@
 // the service, as the service's own check does it.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/SteuernummerTabellen.h"
-#include "taxoffice/FinanzamtsdatenService.h"
 #include "taxoffice/Finanzamtstabellen.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
 #include "verifiers/Verifiers.h"
 
 namespace {
 
-using vesk::divideVira::FinanzamtsdatenService;
 using vesk::wex2::DefdatenSteuernummerImpl;
 
 int erstesAmt(int land) {
@@ -53,8 +53,9 @@ std::vector<std::string> gueltigeNummern(DefdatenSteuernummerImpl& defdaten) {
 }
 
 void BM_VerifyJedesLand(benchmark::State& state) {
-  FinanzamtsdatenService service(nullptr, nullptr);
-  DefdatenSteuernummerImpl defdaten(&service);
+  const std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> service(
+      vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
+  DefdatenSteuernummerImpl defdaten(service.get());
   auto& verifier = zudadavizu_20_0::verifierFuer("Steuernummer");
   const std::vector<std::string> nummern = gueltigeNummern(defdaten);
   std::size_t i = 0;
@@ -70,13 +71,14 @@ BENCHMARK(BM_VerifyJedesLand);
 
 // A fresh DefdatenSteuernummerImpl per check, as each service call makes one.
 void BM_VerifyJedesLandNeueDefdaten(benchmark::State& state) {
-  FinanzamtsdatenService service(nullptr, nullptr);
+  const std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> service(
+      vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
   auto& verifier = zudadavizu_20_0::verifierFuer("Steuernummer");
-  DefdatenSteuernummerImpl vorbereitung(&service);
+  DefdatenSteuernummerImpl vorbereitung(service.get());
   const std::vector<std::string> nummern = gueltigeNummern(vorbereitung);
   std::size_t i = 0;
   for (auto _ : state) {
-    DefdatenSteuernummerImpl defdaten(&service);
+    DefdatenSteuernummerImpl defdaten(service.get());
     int code = verifier.verify(nummern[i], &defdaten);
     benchmark::DoNotOptimize(code);
     i = i + 1 == nummern.size() ? 0 : i + 1;
@@ -87,8 +89,9 @@ BENCHMARK(BM_VerifyJedesLandNeueDefdaten);
 
 // 13 digits to the Land notation and back, each Land in turn.
 void BM_KonvertierungJedesLand(benchmark::State& state) {
-  FinanzamtsdatenService service(nullptr, nullptr);
-  DefdatenSteuernummerImpl defdaten(&service);
+  const std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> service(
+      vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
+  DefdatenSteuernummerImpl defdaten(service.get());
   auto& verifier = zudadavizu_20_0::verifierFuer("Steuernummer");
   const std::vector<std::string> nummern = gueltigeNummern(defdaten);
   const bool rueckwaerts = state.range(0) == 1;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/FeldtypRegistry.h"
+#include "verifiers/FeldtypRegistry.h"
 #include "verifiers/Verifiers.h"
 
 namespace {
@@ -71,7 +71,7 @@ void pruefe(benchmark::State& state, const std::vector<std::string>& werte, bool
   }
   std::size_t i = 0;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(zudadavizu_20_0::FeldtypRegistry(zudadavizu_20_0::Feldtyp::UStIdNr)
+    benchmark::DoNotOptimize(zudadavizu_20_0::FeldtypRegistry(zudadavizu_20_0::Feldtyp::kUStIdNr)
                                  .pruefeOhneMeldung(werte[i], nullptr));
     if (++i == werte.size()) i = 0;
   }

@@ -100,7 +100,9 @@ TEST(Grenze, FeldtypCodes) {
   EXPECT_EQ(codes[2], -1);  // nothing written past the room given
   EXPECT_EQ(dv_feldtyp_codes("IBAN", codes, 4), 4);
   for (int i = 0; i < 4; ++i) {
-    if (i > 0) EXPECT_LT(codes[i - 1], codes[i]);
+    if (i > 0) {
+      EXPECT_LT(codes[i - 1], codes[i]);
+    }
     EXPECT_NE(dv_meldung("IBAN", codes[i]), nullptr) << codes[i];
   }
   EXPECT_EQ(dv_feldtyp_codes("EMail", codes, 4), 1);

@@ -16,7 +16,7 @@
 #include "support/ModulTest.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
 #include "taxoffice/Finanzamtstabellen.h"
 
 namespace {

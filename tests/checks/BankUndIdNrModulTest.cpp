@@ -5,9 +5,12 @@
 #include <random>
 #include <string>
 
+#include "errortexts/Hostcodes.h"
 #include "support/IbanBeispiele.h"
 #include "tests/checks/DienstTest.h"
 #include "tests/verifiers/Iso7064.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
 
 namespace dvtest {
 namespace {
@@ -49,7 +52,7 @@ TEST_F(BankUndIdNr, IbanJedesLandesUndJedeZiffernaenderung) {
         std::string mutiert = iban;
         mutiert[i] = z;
         if (z != iban[i]) {
-          ASSERT_EQ(dienst().pruefeIBAN(mutiert), 610001504) << mutiert;
+          ASSERT_EQ(dienst().pruefeIBAN(mutiert), hostcode::kIbanPruefzifferFalsch) << mutiert;
         }
       }
     }
@@ -58,22 +61,28 @@ TEST_F(BankUndIdNr, IbanJedesLandesUndJedeZiffernaenderung) {
 
 TEST_F(BankUndIdNr, IbanSchritteUndGrenzen) {
   const Fall faelle[] = {
-      {"", 610001501, "empty (601)"},
-      {"DE8937040044053201300\xE4", 610001501, "non-ASCII letter"},
-      {"D189370400440532013000", 610001501, "digit in the country code"},
-      {mitPruefziffern("DE", std::string(31, '1')), 610001501, "35 characters"},
-      {"de89370400440532013000", 610001502, "lower-case country code (602)"},
-      {mitPruefziffern("RE", "20041010050500013M02606"), 610001502, "overseas code, no row"},
-      {mitPruefziffern("US", "123456789"), 610001502, "country outside the table"},
-      {mitPruefziffern("ZZ", "123456789"), 610001502, "above the last row"},
-      {"DE8937040044053201300", 610001503, "DE one digit short (603)"},
-      {"GB82west12345698765432", 610001503, "GB bank code must be upper case"},
-      {mitPruefziffern("PL", "1234567"), 610001503, "PL 11 characters"},
+      {"", hostcode::kIbanAufbauFalsch, "empty (601)"},
+      {"DE8937040044053201300\xE4", hostcode::kIbanAufbauFalsch, "non-ASCII letter"},
+      {"D189370400440532013000", hostcode::kIbanAufbauFalsch, "digit in the country code"},
+      {mitPruefziffern("DE", std::string(31, '1')), hostcode::kIbanAufbauFalsch, "35 characters"},
+      {"de89370400440532013000", hostcode::kIbanLaendercodeUnbekannt,
+       "lower-case country code (602)"},
+      {mitPruefziffern("RE", "20041010050500013M02606"), hostcode::kIbanLaendercodeUnbekannt,
+       "overseas code, no row"},
+      {mitPruefziffern("US", "123456789"), hostcode::kIbanLaendercodeUnbekannt,
+       "country outside the table"},
+      {mitPruefziffern("ZZ", "123456789"), hostcode::kIbanLaendercodeUnbekannt,
+       "above the last row"},
+      {"DE8937040044053201300", hostcode::kIbanLaenderformatFalsch, "DE one digit short (603)"},
+      {"GB82west12345698765432", hostcode::kIbanLaenderformatFalsch,
+       "GB bank code must be upper case"},
+      {mitPruefziffern("PL", "1234567"), hostcode::kIbanLaenderformatFalsch, "PL 11 characters"},
       {mitPruefziffern("PL", "12345678"), 0, "PL 12 characters"},
       {mitPruefziffern("PL", "123456781234567812345678"), 0, "PL 28 characters"},
-      {mitPruefziffern("PL", "1234567812345678123456781"), 610001503, "PL 29 characters"},
+      {mitPruefziffern("PL", "1234567812345678123456781"), hostcode::kIbanLaenderformatFalsch,
+       "PL 29 characters"},
       {mitPruefziffern("CH", "00762abcdefghijkl"), 0, "CH lower-case letters count 10..35"},
-      {"DE98370400440532013000", 610001504, "check digits swapped (604)"},
+      {"DE98370400440532013000", hostcode::kIbanPruefzifferFalsch, "check digits swapped (604)"},
   };
   for (const Fall& fall : faelle)
     EXPECT_EQ(dienst().pruefeIBAN(fall.wert), fall.code) << fall.grund;
@@ -87,14 +96,14 @@ TEST_F(BankUndIdNr, BicJedesLandesUndGrenzen) {
     EXPECT_EQ(dienst().pruefeBIC("mark" + laender.substr(i, 2) + "f1X9z"), 0) << i;
   }
   const Fall faelle[] = {
-      {"DEUTDEFF5", 610001510, "9 characters (101)"},
-      {"DEUTDEF", 610001510, "7 characters"},
-      {"DEU1DEFF", 610001510, "digit in the bank code"},
-      {"DEUTDEF\xE4", 610001510, "non-ASCII character"},
-      {"DEUTdeFF", 610001511, "lower-case country code (102)"},
-      {"DEUTUSFF", 610001511, "country outside the list"},
-      {"DEUTZZFF", 610001511, "above the last code"},
-      {"DEUTBMFF", 610001511, "between BL and CH"},
+      {"DEUTDEFF5", hostcode::kBicAufbauFalsch, "9 characters (101)"},
+      {"DEUTDEF", hostcode::kBicAufbauFalsch, "7 characters"},
+      {"DEU1DEFF", hostcode::kBicAufbauFalsch, "digit in the bank code"},
+      {"DEUTDEF\xE4", hostcode::kBicAufbauFalsch, "non-ASCII character"},
+      {"DEUTdeFF", hostcode::kBicLaendercodeUnbekannt, "lower-case country code (102)"},
+      {"DEUTUSFF", hostcode::kBicLaendercodeUnbekannt, "country outside the list"},
+      {"DEUTZZFF", hostcode::kBicLaendercodeUnbekannt, "above the last code"},
+      {"DEUTBMFF", hostcode::kBicLaendercodeUnbekannt, "between BL and CH"},
   };
   for (const Fall& fall : faelle) EXPECT_EQ(dienst().pruefeBIC(fall.wert), fall.code) << fall.grund;
 }
@@ -102,12 +111,12 @@ TEST_F(BankUndIdNr, BicJedesLandesUndGrenzen) {
 TEST_F(BankUndIdNr, IdNummerCodesInIhrerReihenfolge) {
   // The generated numbers below reach 702, 704 and test numbers; these the other steps.
   const Fall faelle[] = {
-      {"", 610001520, "empty (703)"},
-      {"86095a4271", 610001520, "ten characters with a letter: length first"},
-      {"860957427190", 610001520, "twelve digits"},
-      {"8609574271x", 610001521, "letter (701)"},
-      {"-8609574271", 610001521, "sign"},
-      {"01234567890", 610001522, "ten different digits (702)"},
+      {"", hostcode::kIdNrLaengeFalsch, "empty (703)"},
+      {"86095a4271", hostcode::kIdNrLaengeFalsch, "ten characters with a letter: length first"},
+      {"860957427190", hostcode::kIdNrLaengeFalsch, "twelve digits"},
+      {"8609574271x", hostcode::kIdNrNichtNumerisch, "letter (701)"},
+      {"-8609574271", hostcode::kIdNrNichtNumerisch, "sign"},
+      {"01234567890", hostcode::kIdNrWiederholungFalsch, "ten different digits (702)"},
       // p runs 4, 3, 3, 5, 2, 7, 10, 7, 5, 1; 11 - 1 = 10 becomes 0.
       {"23456789110", 0, "check digit 10 becomes 0"},
   };
@@ -127,7 +136,9 @@ TEST_F(BankUndIdNr, GenerierteIdNummernTestnummernUndJedeZiffernaenderung) {
     ziffern[9] = ziffern[static_cast<std::size_t>(n % 9)];
     std::shuffle(ziffern.begin(), ziffern.end(), zufall);
     const std::string nummer = mitIso7064(ziffern);
-    ASSERT_EQ(dienst().pruefeIdNummer(nummer, false), nummer[0] == '0' ? 610001523 : 0) << nummer;
+    ASSERT_EQ(dienst().pruefeIdNummer(nummer, false),
+              nummer[0] == '0' ? hostcode::kIdNrBeginntMitNull : 0)
+        << nummer;
     ASSERT_EQ(dienst().pruefeIdNummer(nummer, true), 0) << nummer;
     for (std::size_t i = 0; i < 11; ++i) {
       for (char z = '0'; z <= '9'; ++z) {
@@ -139,7 +150,8 @@ TEST_F(BankUndIdNr, GenerierteIdNummernTestnummernUndJedeZiffernaenderung) {
           for (int b = a + 1; b < 10; ++b) paare += mutiert[a] == mutiert[b];
         }
         // A test number with a wrong check digit is an ordinary failure either way.
-        ASSERT_EQ(dienst().pruefeIdNummer(mutiert, n % 2 == 0), paare == 1 ? 610001524 : 610001522)
+        ASSERT_EQ(dienst().pruefeIdNummer(mutiert, n % 2 == 0),
+                  paare == 1 ? hostcode::kIdNrPruefzifferFalsch : hostcode::kIdNrWiederholungFalsch)
             << mutiert;
       }
     }

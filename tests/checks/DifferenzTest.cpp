@@ -2,6 +2,7 @@
 // message) against its full path over generated values of every field type.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <set>
 #include <stdexcept>
@@ -11,14 +12,14 @@
 
 #include "rules/DatenImpl.h"
 #include "rules/ErgebnisFacade.h"
-#include "rules/FeldtypRegistry.h"
 #include "rules/IdentifierImpl.h"
 #include "rules/LoggerUtilImpl.h"
 #include "rules/UtilFehlerLookup.h"
 #include "support/IbanBeispiele.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
+#include "verifiers/FeldtypRegistry.h"
 
 namespace zudadavizu_20_0 {
 namespace {
@@ -31,8 +32,9 @@ Darstellungsinformation konvertiere(const char* wert) {
 
 // The module's tax number definitions.
 IDefdatenSteuernummer& moduldaten() {
-  static vesk::divideVira::FinanzamtsdatenService service(nullptr, nullptr);
-  static vesk::wex2::DefdatenSteuernummerImpl defdaten(&service);
+  static const std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> service(
+      vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr));
+  static vesk::wex2::DefdatenSteuernummerImpl defdaten(service.get());
   return defdaten;
 }
 
@@ -227,21 +229,26 @@ TEST(Differenz, SchlankerWegGleichVollemWeg) {
     std::string ausgaenge;  // fehlerId * 10 + status, in text order; "1" is valid
   };
   const Fall faelle[] = {
-      {Feldtyp::IDNr, idNummern, ziffern + "a", 12, "1 2 7011 7021 7031 7041 "},
-      {Feldtyp::Steuernummer, steuernummern, ziffern + "/", 14, "1 10011 10021 10031 10041 10051 "},
-      {Feldtyp::Bundessteuernummer, mitPruefziffern("911608012345"), ziffern, 14, "1 3011 "},
-      {Feldtyp::Bundesfinanzamtsnummer, {"1010", "0123", "9999"}, ziffern + "x", 5, "1 2011 2021 "},
-      {Feldtyp::Laenderkuerzel, {"BY", "NW", "BF", "XX"}, "BYNWFX", 3, "1 8011 "},
-      {Feldtyp::UStIdNr,
+      {Feldtyp::kIdNr, idNummern, ziffern + "a", 12, "1 2 7011 7021 7031 7041 "},
+      {Feldtyp::kSteuernummer, steuernummern, ziffern + "/", 14,
+       "1 10011 10021 10031 10041 10051 "},
+      {Feldtyp::kBundessteuernummer, mitPruefziffern("911608012345"), ziffern, 14, "1 3011 "},
+      {Feldtyp::kBundesfinanzamtsnummer,
+       {"1010", "0123", "9999"},
+       ziffern + "x",
+       5,
+       "1 2011 2021 "},
+      {Feldtyp::kLaenderkuerzel, {"BY", "NW", "BF", "XX"}, "BYNWFX", 3, "1 8011 "},
+      {Feldtyp::kUStIdNr,
        {"DE136695976", "ATU13585627", "GB980780684", "EL094259216", "DE12345678"},
        ziffern + "ADEGLTUa",
        15,
        "1 9011 9021 9031 9041 9051 "},
-      {Feldtyp::IBAN, ibans, ziffern + "ABDEMZa ", 35, "1 6011 6021 6031 6041 "},
-      {Feldtyp::BIC, {"DEUTDEFF", "DEUTDEFF500", "DEUTUSFF"}, "DEUTF50a", 12, "1 1011 1021 "},
-      {Feldtyp::EMail, {"a.b@c.example", "x@y.de"}, "ab.@x-", 12, "1 5011 "},
-      {Feldtyp::DatumMMJJ, {"12.99", "00.10", "13.01"}, "0129.", 6, "1 4011 "},
-      {Feldtyp::DatumTTMMJJ, {"29.02.96", "29.02.97", "31.04.20"}, "01239.", 9, "1 4011 "},
+      {Feldtyp::kIban, ibans, ziffern + "ABDEMZa ", 35, "1 6011 6021 6031 6041 "},
+      {Feldtyp::kBic, {"DEUTDEFF", "DEUTDEFF500", "DEUTUSFF"}, "DEUTF50a", 12, "1 1011 1021 "},
+      {Feldtyp::kEMail, {"a.b@c.example", "x@y.de"}, "ab.@x-", 12, "1 5011 "},
+      {Feldtyp::kDatumMMJJ, {"12.99", "00.10", "13.01"}, "0129.", 6, "1 4011 "},
+      {Feldtyp::kDatumTTMMJJ, {"29.02.96", "29.02.97", "31.04.20"}, "01239.", 9, "1 4011 "},
   };
   for (const Fall& fall : faelle) {
     std::set<std::string> klassen;  // which outcomes were reached

@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "errortexts/Hostcodes.h"
 #include "tests/checks/DienstTest.h"
 #include "tests/taxnumber/Referenz.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
 
 namespace dvtest {
 namespace {
@@ -27,11 +30,15 @@ TEST_F(Pruefoperationen, GenerierteNummernJedesAmtesInBeideRichtungen) {
     ASSERT_EQ(dienst().pruefeSteuernummer(n), 0) << n;
     for (char z = '0'; z <= '9'; ++z) {
       if (z != n[12]) {
-        ASSERT_EQ(dienst().pruefeSteuernummer(n.substr(0, 12) + z), 610001034) << n << z;
+        ASSERT_EQ(dienst().pruefeSteuernummer(n.substr(0, 12) + z),
+                  hostcode::kSteuernummerUngueltig)
+            << n << z;
       }
     }
     std::string land = "alt", zurueck;
-    ASSERT_EQ(dienst().formatiereSteuernummer(n.substr(0, 12), land), 610001034) << n;
+    ASSERT_EQ(dienst().formatiereSteuernummer(n.substr(0, 12), land),
+              hostcode::kSteuernummerUngueltig)
+        << n;
     EXPECT_EQ(land, "");
     ASSERT_EQ(dienst().formatiereSteuernummer(n, land), 0) << n;
     EXPECT_EQ(land, ref::landesform(n));
@@ -60,7 +67,8 @@ TEST_F(Pruefoperationen, BerlinerAemterAusserhalbDerGewichtsregel) {
     return ref::berlin(n, 100) == nullptr && !dienst().existiertFinanzamt(n);
   });
   ASSERT_NE(unbekannt, 0);
-  EXPECT_EQ(dienst().pruefeSteuernummer(std::to_string(unbekannt) + "012345678"), 610001034);
+  EXPECT_EQ(dienst().pruefeSteuernummer(std::to_string(unbekannt) + "012345678"),
+            hostcode::kSteuernummerUngueltig);
 }
 
 TEST_F(Pruefoperationen, ErzeugeSteuernummerNormalisiertErgaenztUndScheitert) {
@@ -97,7 +105,8 @@ TEST_F(Pruefoperationen, ErzeugeSteuernummerNormalisiertErgaenztUndScheitert) {
       {hessenStriche, "", hessenAmt, 0, h.c_str(), "'/' and '-' become blanks in Hessen"},
       {bremenUnterstrich, "24", "", 0, hb.c_str(), "'_' becomes a blank in Bremen"},
       {ref::landesform(by).substr(4), "", bayernAmt, 0, by.c_str(), "Bayern gets the office"},
-      {ref::landesform(by), "92", bayernAmt, 610001034, "", "converted by 91, result not 92"},
+      {ref::landesform(by), "92", bayernAmt, hostcode::kSteuernummerUngueltig, "",
+       "converted by 91, result not 92"},
       {"27\\123\\45673", "11", "", 0, berlin.c_str(), "backslashes become '/'"},
       {"27 123_45673", "", "1127", 0, berlin.c_str(), "blank and '_' become '/'"},
       {"123/45673", "", "1127", 0, berlin.c_str(), "two parts: head from the office"},
@@ -105,20 +114,29 @@ TEST_F(Pruefoperationen, ErzeugeSteuernummerNormalisiertErgaenztUndScheitert) {
       {"27/1/22", "11", "", 0, "1127000100022", "ff/b/uu"},
       {"12/340", "", "1127", 0, "1127001200340", "bb/uup"},
       {"27-12-340", "11", "", 0, "1127001200340", "ff-bb-uup"},
-      {"1/2", "", "1127", 610001034, "", "last part too short"},
-      {"1234/22", "", "1127", 610001034, "", "district too long"},
-      {"27/1/123456", "11", "", 610001034, "", "last part too long"},
-      {"27/123/4567", "11", "", 610001034, "1127012304567", "short last part, wrong check"},
-      {"", "", "", 610001037, nullptr, "neither Land nor office"},
-      {berlin, "", "", 610001037, nullptr, "13 digits without Land or office"},
-      {"123/45678", "91", "", 610001038, nullptr, "Bayern short form without office"},
-      {"123/45673", "11", "", 610001038, nullptr, "Berlin two parts without office"},
-      {"12/345", "11", "1", 610001038, nullptr, "office too short for the Berlin head"},
-      {ref::landesform(bw), "", anderesBwAmt, 610001034, "", "digits of another office"},
-      {ref::landesform(bw), "28", hessenAmt, 610001034, "", "converted by 26, result not 28"},
-      {bwLandFalsch, "28", "", 610001034, bwFalsch.c_str(), "converted; check digit wrong"},
-      {"27/123/45673", "5", "", 610001034, "", "federal office has no notation"},
-      {"27/123/45673", "1", "", 610001034, "", "one-digit Land key"},
+      {"1/2", "", "1127", hostcode::kSteuernummerUngueltig, "", "last part too short"},
+      {"1234/22", "", "1127", hostcode::kSteuernummerUngueltig, "", "district too long"},
+      {"27/1/123456", "11", "", hostcode::kSteuernummerUngueltig, "", "last part too long"},
+      {"27/123/4567", "11", "", hostcode::kSteuernummerUngueltig, "1127012304567",
+       "short last part, wrong check"},
+      {"", "", "", hostcode::kLandesnummerUngueltig, nullptr, "neither Land nor office"},
+      {berlin, "", "", hostcode::kLandesnummerUngueltig, nullptr,
+       "13 digits without Land or office"},
+      {"123/45678", "91", "", hostcode::kBufanummerUngueltig, nullptr,
+       "Bayern short form without office"},
+      {"123/45673", "11", "", hostcode::kBufanummerUngueltig, nullptr,
+       "Berlin two parts without office"},
+      {"12/345", "11", "1", hostcode::kBufanummerUngueltig, nullptr,
+       "office too short for the Berlin head"},
+      {ref::landesform(bw), "", anderesBwAmt, hostcode::kSteuernummerUngueltig, "",
+       "digits of another office"},
+      {ref::landesform(bw), "28", hessenAmt, hostcode::kSteuernummerUngueltig, "",
+       "converted by 26, result not 28"},
+      {bwLandFalsch, "28", "", hostcode::kSteuernummerUngueltig, bwFalsch.c_str(),
+       "converted; check digit wrong"},
+      {"27/123/45673", "5", "", hostcode::kSteuernummerUngueltig, "",
+       "federal office has no notation"},
+      {"27/123/45673", "1", "", hostcode::kSteuernummerUngueltig, "", "one-digit Land key"},
   };
   for (const auto& fall : faelle) {
     std::string ausgabe = "unberührt";

@@ -7,7 +7,7 @@
 #include "concurrency/Gleichzeitig.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxnumber/Feldtyppruefung.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
 
 namespace dvtest {
 namespace {
@@ -15,9 +15,9 @@ namespace {
 using namespace vesk::divideVira;
 
 TEST(GleichzeitigeFeldtypen, AchtThreadsAbDerErstenPruefung) {
-  const std::unique_ptr<FinanzamtsdatenService> dienst(
+  const std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> dienst(
       erzeugeFinanzamtsdatenService(nullptr, nullptr));
-  FinanzamtsdatenService* d = dienst.get();
+  vesk::plugin2::iface::IFinanzamtsdatenService* d = dienst.get();
   std::vector<Aufgabe> aufgaben;
   for (std::string typ :
        {"Steuernummer", "Bundessteuernummer", "Bundesfinanzamtsnummer", "Laenderkuerzel", "IDNr",

@@ -1,7 +1,8 @@
 // The module, compiling the grammar once per process, gives every document the code
 // and log lines of the library compiling it anew in the call; a disabled logger or
-// none changes no code. Codes follow from the result rules (encoding first, then fatal
-// errors, then errors); lines are computed from the document or counted by hand.
+// none changes no code. Codes follow from the result rules (a refusal or parser
+// exception ends the call with its own code and line; then a missing declaration,
+// fatal errors, errors); lines are computed from the document or counted by hand.
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,10 +13,13 @@
 #include <xercesc/sax/SAXParseException.hpp>
 #include <xercesc/util/OutOfMemoryException.hpp>
 
+#include "errortexts/Hostcodes.h"
 #include "schema/EntityResolverException.h"
 #include "schema/VeskEntityResolver.h"
 #include "schema/XmlValidierung.h"
 #include "support/ModulTest.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
 
 namespace dvtest {
 namespace {
@@ -75,7 +79,7 @@ using PLUGIN_NAMESPACE::Kompilierung;
 
 int validiere(const std::string& dokument, GrammatikSpeicher& grammatik,
               xercesc::EntityResolver& resolver, ZeilenLogger* logger,
-              Kompilierung kompilierung = Kompilierung::einmal) {
+              Kompilierung kompilierung = Kompilierung::kEinmal) {
   return PLUGIN_NAMESPACE::validateXml(dokument.data(), dokument.size(), grammatik, resolver,
                                        logger, kompilierung);
 }
@@ -95,6 +99,7 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
   const auto von = est.find("<Steuerfall>"), bis = est.find("<Bemerkung>");
   while (faelle.size() < (10u << 20)) faelle += est.substr(von, bis - von) + "</Steuerfall>";
   const std::string kXsi = "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi";
+  const std::string externeDtd = geaendert("<Arbel ", "<!DOCTYPE Arbel SYSTEM \"a.dtd\"><Arbel ");
   const std::string zuTiefText = geaendert("<Bemerkung>", tief + "<Bemerkung>");
   const struct {
     std::string name, dokument;
@@ -103,38 +108,51 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
       {"gueltig_abholung.xml", muster("gueltig_abholung.xml"), 0},
       {"gueltig_ustva.xml", muster("gueltig_ustva.xml"), 0},
       {"gueltig_zwei_bloecke.xml", muster("gueltig_zwei_bloecke.xml"), 0},
-      {"ungueltig_encoding_utf8.xml", muster("ungueltig_encoding_utf8.xml"), 610301108},
-      {"ungueltig_zu_tief.xml", muster("ungueltig_zu_tief.xml"), 610301200},
-      {"ungueltig_externe_entitaet.xml", muster("ungueltig_externe_entitaet.xml"), 610301201},
-      {"ungueltig_ohne_praeambel.xml", muster("ungueltig_ohne_praeambel.xml"), 610301108},
-      {"ungueltig_nicht_wohlgeformt.xml", muster("ungueltig_nicht_wohlgeformt.xml"), 610301006},
+      {"ungueltig_encoding_utf8.xml", muster("ungueltig_encoding_utf8.xml"),
+       hostcode::kEncodingFalsch},
+      {"ungueltig_zu_tief.xml", muster("ungueltig_zu_tief.xml"), hostcode::kSchemaFehler},
+      {"ungueltig_externe_entitaet.xml", muster("ungueltig_externe_entitaet.xml"),
+       hostcode::kEntityNichtAufloesbar},
+      {"ungueltig_ohne_praeambel.xml", muster("ungueltig_ohne_praeambel.xml"),
+       hostcode::kEncodingFalsch},
+      {"ungueltig_nicht_wohlgeformt.xml", muster("ungueltig_nicht_wohlgeformt.xml"),
+       hostcode::kXmlNichtWohlgeformt},
       {"gueltig_est.xml", est, 0},
-      {"ungueltig_schemafehler.xml", fehler, 610301200},
-      {"ohne Deklaration", ohneDeklaration(est), 610301108},
-      {"UTF-8", geaendert("ISO-8859-15", "UTF-8"), 610301108},
+      {"ungueltig_schemafehler.xml", fehler, hostcode::kSchemaFehler},
+      {"ohne Deklaration", ohneDeklaration(est), hostcode::kEncodingFalsch},
+      {"UTF-8", geaendert("ISO-8859-15", "UTF-8"), hostcode::kEncodingFalsch},
       {"klein geschrieben", geaendert("ISO-8859-15", "iso-8859-15"), 0},
-      {"abgeschnitten", est.substr(0, est.size() / 2), 610301006},
+      {"abgeschnitten", est.substr(0, est.size() / 2), hostcode::kXmlNichtWohlgeformt},
       {"unbekannte Wurzel", ersetzt(geaendert("<Arbel ", "<Arbeit "), "</Arbel>", "</Arbeit>"),
-       610301200},
-      {"falsche Kopfversion", geaendert("version=\"8\"", "version=\"9\""), 610301200},
-      {"Pflichtelement fehlt", geaendert("<Vorgang>send-Sig</Vorgang>", ""), 610301200},
-      {"unbekanntes Element", geaendert("<Testmerker>", "<Neu/><Testmerker>"), 610301200},
+       hostcode::kSchemaFehler},
+      {"falsche Kopfversion", geaendert("version=\"8\"", "version=\"9\""), hostcode::kSchemaFehler},
+      {"Pflichtelement fehlt", geaendert("<Vorgang>send-Sig</Vorgang>", ""),
+       hostcode::kSchemaFehler},
+      {"unbekanntes Element", geaendert("<Testmerker>", "<Neu/><Testmerker>"),
+       hostcode::kSchemaFehler},
       {"interne DTD", geaendert("<Arbel ", "<!DOCTYPE Arbel [<!ENTITY e \"x\">]><Arbel "),
-       610301006},
-      {"externe DTD", geaendert("<Arbel ", "<!DOCTYPE Arbel SYSTEM \"a.dtd\"><Arbel "), 610301201},
+       hostcode::kXmlNichtWohlgeformt},
+      {"externe DTD", externeDtd, hostcode::kEntityNichtAufloesbar},
+      {"externe DTD ohne Deklaration", ohneDeklaration(externeDtd),
+       hostcode::kEntityNichtAufloesbar},
+      {"externe DTD, Deklaration ohne Encoding",
+       ersetzt(externeDtd, " encoding=\"ISO-8859-15\"", ""), hostcode::kEntityNichtAufloesbar},
       {"externe DTD &-Id",  // left to the parser, which opens no file
-       geaendert("<Arbel ", "<!DOCTYPE Arbel SYSTEM \"&a.dtd\"><Arbel "), 610301006},
+       geaendert("<Arbel ", "<!DOCTYPE Arbel SYSTEM \"&a.dtd\"><Arbel "),
+       hostcode::kXmlNichtWohlgeformt},
       {"Schemaort",  // not followed (else refused)
        geaendert("<Arbel ", "<Arbel " + kXsi + ":noNamespaceSchemaLocation=\"a.xsd\" "), 0},
-      {"zu tief", zuTiefText, 610301200},
-      {"zu tief ohne Deklaration", ohneDeklaration(zuTiefText), 610301108},
-      {"ohne Deklaration, fatal", "<a>", 610301108},
+      {"zu tief", zuTiefText, hostcode::kSchemaFehler},  // the bound is ours: a parser exception
+      {"zu tief ohne Deklaration", ohneDeklaration(zuTiefText), hostcode::kEncodingFalsch},
+      {"ohne Deklaration, fatal", "<a>", hostcode::kEncodingFalsch},
       {"10 MB", geaendert("<Steuerfall>", faelle + "<Steuerfall>"), 0},
   };
   // Lines stated as well (any case: those of compiling per call; valid: none).
   const std::string zuTief = validierungsZeile(
       "An error occurred in 'Eingabe XML-Daten'! Exception message: "
       "Elemente sind tiefer als 2000 Ebenen verschachtelt");
+  const std::string kAbgelehnt =
+      validierungsZeile("Entity 'a.dtd' konnte nicht aufgeloest werden.");
   const std::map<std::string, std::vector<std::string>> kZeilen = {
       {"ungueltig_schemafehler.xml",
        {berichtZeile(positionNach(fehler, "ESt_2030</DatenArt>"),
@@ -148,10 +166,13 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
       {"interne DTD",  // refused before any entity is expanded
        {berichtZeile("Zeile 2 in Spalte 18",
                      "internal subset is not allowed when reusing the grammar")}},
-      {"externe DTD", {validierungsZeile("Entity 'a.dtd' konnte nicht aufgeloest werden.")}},
+      {"externe DTD", {kAbgelehnt}},
+      {"externe DTD ohne Deklaration", {kAbgelehnt}},  // a refusal is no parse error
+      {"externe DTD, Deklaration ohne Encoding", {kAbgelehnt}},
       {"externe DTD &-Id",
        {berichtZeile("Zeile 2 in Spalte 33", "unable to open DTD document '&a.dtd'")}},
-      {"zu tief ohne Deklaration", {zuTief, kOhnePraeambel}},
+      {"zu tief", {zuTief}},
+      {"zu tief ohne Deklaration", {kOhnePraeambel}},  // as if parsed without the bound
       {"ohne Deklaration, fatal",
        {berichtZeile("Zeile 1 in Spalte 4", "no declaration found for element 'a'"),
         berichtZeile("Zeile 1 in Spalte 4",
@@ -171,7 +192,7 @@ TEST_F(GeteilteGrammatik, GleicheCodesUndZeilenWieJeAufrufKompiliert) {
     dvhost::TextEingabe eingabe(fall.dokument);
     EXPECT_EQ(mitLogger->validate(eingabe), fall.code);
     ZeilenLogger jeAufruf;
-    EXPECT_EQ(validiere(fall.dokument, grammatik, *resolver, &jeAufruf, Kompilierung::jeAufruf),
+    EXPECT_EQ(validiere(fall.dokument, grammatik, *resolver, &jeAufruf, Kompilierung::kJeAufruf),
               fall.code);
     EXPECT_EQ(an.zeilen, jeAufruf.zeilen);
     const auto zeilen = kZeilen.find(fall.name);
@@ -212,11 +233,11 @@ TEST(GeteilteGrammatikBibliothek, MisslungenesKompilierenWirdWiederholt) {
   } kFaelle[] = {
       // A character outside Latin-9 turns the message into ASCII with '?'.
       {[] { throw xercesc::SAXParseException(u"Teilst\u00fcck \u0100 kaputt", u"", u"", 3, 4); },
-       610301200,
+       hostcode::kSchemaFehler,
        {validierungsZeile(
            "An error occurred in 'Eingabe XML-Daten'! Exception message: Teilst?ck ? kaputt")}},
       {[] { throw vesk::wex2::EntityResolverException("nein"); },
-       610301201,
+       hostcode::kEntityNichtAufloesbar,
        {validierungsZeile("nein")}},
       {[] { throw xercesc::OutOfMemoryException(); }, -1, {}},  // leaves as std::bad_alloc
   };

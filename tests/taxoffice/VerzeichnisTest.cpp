@@ -14,11 +14,14 @@
 #include <utility>
 #include <vector>
 
-#include "taxoffice/FinanzamtListenXml.h"
+#include "errortexts/Hostcodes.h"
 #include "taxoffice/Finanzamtstabellen.h"
 #include "taxoffice/Verzeichnisherkunft.h"
+#include "taxofficeservice/FinanzamtListenXml.h"
 #include "tests/support/ModulTest.h"
 #include "tests/taxnumber/Referenz.h"
+
+namespace hostcode = vesk::divideVira::hostcode;
 
 namespace {
 
@@ -196,10 +199,17 @@ TEST_F(FinanzamtsdatenDienst, ListenAlsXml) {
 
 // The Land key is read as atoi reads it.
 TEST_F(FinanzamtsdatenDienst, LandschluesselUndIhreCodes) {
-  const std::pair<const char*, int> kFaelle[] = {
-      {"28abc", 0},       {" 28", 0},          {"+10", 0},        {"010", 0},
-      {"", 610001400},    {"abc", 610001400},  {"00", 610001400}, {"54", 610001404},
-      {"-28", 610001404}, {"2801", 610001404}, {"25", 610001404}};
+  const std::pair<const char*, int> kFaelle[] = {{"28abc", 0},
+                                                 {" 28", 0},
+                                                 {"+10", 0},
+                                                 {"010", 0},
+                                                 {"", hostcode::kHilfsfunktionsfehler},
+                                                 {"abc", hostcode::kHilfsfunktionsfehler},
+                                                 {"00", hostcode::kHilfsfunktionsfehler},
+                                                 {"54", hostcode::kNimmtNichtTeil},
+                                                 {"-28", hostcode::kNimmtNichtTeil},
+                                                 {"2801", hostcode::kNimmtNichtTeil},
+                                                 {"25", hostcode::kNimmtNichtTeil}};
   for (const auto& [land, code] : kFaelle) {
     std::string xml = "vorher", vergleich = "vorher";
     EXPECT_EQ(dienst_->holeFinanzaemter(land, xml), code) << land;
@@ -246,13 +256,14 @@ TEST_F(FinanzamtsdatenDienst, DatensaetzeUndNummerntexte) {
   AufzeichnendeDaten test;
   ASSERT_EQ(dienst_->holeFinanzamtsdaten("1096", test, false), 0);
   EXPECT_EQ(test.aufrufe, (Aufrufe{{"Name", "Testfinanzamt Saarland"}}));
-  const std::tuple<const char*, bool, int> kFaelle[] = {{"01010", false, 0},
-                                                        {"+1010", false, 0},
-                                                        {"1096", true, 610001008},
-                                                        {"9999", false, 610001008},
-                                                        {"1010 ", false, 610001002},
-                                                        {"", false, 610001002},
-                                                        {"99999999999", false, 610001002}};
+  const std::tuple<const char*, bool, int> kFaelle[] = {
+      {"01010", false, 0},
+      {"+1010", false, 0},
+      {"1096", true, hostcode::kKeineDaten},
+      {"9999", false, hostcode::kKeineDaten},
+      {"1010 ", false, hostcode::kNichtPlausibel},
+      {"", false, hostcode::kNichtPlausibel},
+      {"99999999999", false, hostcode::kNichtPlausibel}};
   for (const auto& [nummer, ohneTest, code] : kFaelle) {
     AufzeichnendeDaten daten;
     EXPECT_EQ(dienst_->holeFinanzamtsdaten(nummer, daten, ohneTest), code) << nummer;
@@ -275,7 +286,9 @@ TEST_F(FinanzamtsdatenDienst, FinanzamtnummernMitIhrenZeilen) {
   // clang-format on
   for (const auto& [text, zeile] : kFaelle) {
     logger_.zeilen.clear();
-    EXPECT_EQ(dienst_->pruefeFinanzamtNummer(text), zeile.empty() ? 0 : 610001038) << text;
+    EXPECT_EQ(dienst_->pruefeFinanzamtNummer(text),
+              zeile.empty() ? 0 : hostcode::kBufanummerUngueltig)
+        << text;
     EXPECT_EQ(logger_.zeilen, std::vector<std::string>(!zeile.empty(), zeile));
   }
   logger_.zeilen.clear();
@@ -302,7 +315,8 @@ TEST_F(FinanzamtsdatenDienst, SteuernummernDerEchtenAemter) {
     if (nummer.empty()) continue;  // no valid number
     const bool liste = istListenFinanzamt(amt);
     (liste ? gelistet : sonst) += 1;
-    EXPECT_EQ(dienst_->pruefeSteuernummer(nummer), liste ? 0 : 610001034) << nummer;
+    EXPECT_EQ(dienst_->pruefeSteuernummer(nummer), liste ? 0 : hostcode::kSteuernummerUngueltig)
+        << nummer;
   }
   // 593 less 531 listed, less 1115, 1138 and 1191 (Berlin offices outside the weight rule)
   EXPECT_EQ(std::pair(gelistet, sonst), (std::pair<std::size_t, std::size_t>(531, 59)));

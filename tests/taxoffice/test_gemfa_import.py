@@ -81,7 +81,7 @@ class Abbildung(Fixture):
         # The table generator takes the result as it takes the bundled files.
         ausgabe = os.path.join(self.tmp.name, "tabellen.cpp")
         gen_finanzamtstabellen.erzeuge(os.path.join(self.tmp.name, "daten"), ausgabe)
-        with open(ausgabe, encoding="ascii") as f:
+        with open(ausgabe, encoding="utf-8") as f:
             self.assertIn("FINANZAMTSVERZEICHNIS_IST_ERSATZ = false", f.read())
 
     def test_datum_aus_dem_dateinamen_sonst_der_datei(self):

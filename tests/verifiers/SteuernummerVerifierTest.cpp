@@ -3,11 +3,12 @@
 // definitions are used; expected check digits come from the reference in tests/taxnumber.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <string>
 
 #include "taxnumber/DefdatenSteuernummerImpl.h"
-#include "taxoffice/FinanzamtsdatenService.h"
+#include "taxofficeservice/FinanzamtsdatenService.h"
 #include "tests/taxnumber/Referenz.h"
 #include "verifiers/Verifiers.h"
 
@@ -18,8 +19,10 @@ namespace ref = dvtest::referenz;
 
 class SteuernummerVerifier : public ::testing::Test {
  protected:
-  vesk::divideVira::FinanzamtsdatenService service_{nullptr, nullptr};
-  vesk::wex2::DefdatenSteuernummerImpl defdaten_{&service_};
+  const std::unique_ptr<vesk::plugin2::iface::IFinanzamtsdatenService> dienst_{
+      vesk::divideVira::erzeugeFinanzamtsdatenService(nullptr, nullptr)};
+  vesk::plugin2::iface::IFinanzamtsdatenService& service_ = *dienst_;
+  vesk::wex2::DefdatenSteuernummerImpl defdaten_{dienst_.get()};
   // The first office of a Land key in the directory, or (gesucht false) the first gap.
   int amt(int land, bool gesucht = true) {
     int n = land * 100;
@@ -116,6 +119,32 @@ TEST_F(SteuernummerVerifier, KonvertierungMitBundeslandNachAt) {
   EXPECT_EQ(steuernummerVerifier().convertBack(he.substr(1), &defdaten_).second,
             "Konvertiere nur gültige Steuernummmern.");
   EXPECT_THROW(steuernummerVerifier().convert(b + "@91", nullptr), std::runtime_error);
+}
+
+// A reference from the definitions stays valid until the same operation is asked again,
+// and then shows the new answer: the Part's case of 91 then 41, and the same for the other
+// refilled members. Expected values are the service's own answers for the second call.
+TEST_F(SteuernummerVerifier, ReferenzZeigtDieLetzteAntwort) {
+  const auto& muster = defdaten_.getNegativmuster(91);
+  ASSERT_EQ(muster.size(), 3u);  // Bayern's three pairs
+  defdaten_.getNegativmuster(41);
+  EXPECT_EQ(muster, service_.holeNegativmuster(41));
+  EXPECT_NE(muster, service_.holeNegativmuster(91));
+
+  const IFormatierung& format = defdaten_.getFormatierung(26);
+  ASSERT_EQ(format.getPraefix() + format.getTrenner1(), "0 ");
+  defdaten_.getFormatierung(28);
+  EXPECT_EQ(format.getPraefix() + format.getTrenner1() + format.getTrenner2(), "/");
+
+  const IPruefziffernverfahrenDefinition& verfahren =
+      defdaten_.getPruefziffernverfahrenDefinition(28, 2801, 100);
+  ASSERT_EQ(verfahren.getSummanden().size(), 12u);
+  defdaten_.getPruefziffernverfahrenDefinition(91, 9101, 100);
+  EXPECT_EQ(verfahren.getVerfahren(), "11er-Verfahren");
+  EXPECT_TRUE(verfahren.getSummanden().empty());
+  // A failing question leaves the last answer in place.
+  EXPECT_THROW(defdaten_.getPruefziffernverfahrenDefinition(5, 501, 100), std::runtime_error);
+  EXPECT_EQ(verfahren.getFaktoren(), (std::vector<int>{0, 5, 4, 3, 0, 2, 7, 6, 5, 4, 3, 2}));
 }
 
 }  // namespace

@@ -24,13 +24,13 @@ TEST(Transkodierung, BytesZuZeichenUndZurueck) {
   };
   for (const auto& [bytes, zeichen] : kPaare) {
     EXPECT_EQ(std::u16string(XStr(bytes).unicodeForm()), zeichen) << bytes;
-    EXPECT_EQ(StrX(zeichen.c_str(), StrX::streng).text(), bytes);
+    EXPECT_EQ(StrX(zeichen.c_str(), StrX::kStreng).text(), bytes);
   }
   const std::pair<std::u16string, std::string> kNichtDarstellbar[] = {
       {u"a\u0100b", "a?b"}, {u"\u20ac 5 \u4e2d", "? 5 ?"}};
   for (const auto& [eingabe, nachsichtig] : kNichtDarstellbar) {
-    EXPECT_EQ(StrX(eingabe.c_str(), StrX::nachsichtig).text(), nachsichtig);
-    EXPECT_THROW(StrX(eingabe.c_str(), StrX::streng), std::runtime_error);
+    EXPECT_EQ(StrX(eingabe.c_str(), StrX::kNachsichtig).text(), nachsichtig);
+    EXPECT_THROW(StrX(eingabe.c_str(), StrX::kStreng), std::runtime_error);
   }
 }
 

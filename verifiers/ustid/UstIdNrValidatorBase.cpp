@@ -6,18 +6,14 @@ namespace zudadavizu_20_0 {
 
 namespace {
 
-int zweiStellen(std::string_view text, std::size_t ab) {
-  return 10 * (text[ab] - '0') + (text[ab + 1] - '0');
-}
-
 // The calendar test of the date check for six digits, with the components at the given
 // positions; the text is read in place instead of through the pattern.
 bool istDatum(std::string_view text, std::size_t tag, std::size_t monat, std::size_t jahr) {
   if (text.size() != 6 || !nurZiffern(text)) return false;
-  const int m = zweiStellen(text, monat);
+  const int m = zweiZiffern(text, monat);
   if (m < 1 || m > 12) return false;
-  const int t = zweiStellen(text, tag);
-  return t >= 1 && t <= tageImMonat(m, jahrAusZweiStellen(zweiStellen(text, jahr)));
+  const int t = zweiZiffern(text, tag);
+  return t >= 1 && t <= tageImMonat(m, jahrAusZweiStellen(zweiZiffern(text, jahr)));
 }
 
 }  // namespace

@@ -21,8 +21,7 @@ class UstIdNrValidatorBase {
   // digits.
   static bool alsZahl(std::string_view text, std::int64_t& zahl) {
     if (text.empty() || text.size() > 18 || !nurZiffern(text)) return false;
-    zahl = 0;
-    for (char c : text) zahl = zahl * 10 + (c - '0');
+    zahl = dezimal<std::int64_t>(text);
     return true;
   }
 

@@ -9,18 +9,9 @@ namespace {
 
 using Erzeuger = std::unique_ptr<IUstIdNrValidator> (*)();
 
-const Erzeuger kErzeuger[] = {
-    neuerAustriaValidator,      neuerBelgienValidator,     neuerBritannienValidator,
-    neuerBulgarienValidator,    neuerDaenemarkValidator,   neuerDeutschlandValidator,
-    neuerEstlandValidator,      neuerFinnlandValidator,    neuerFrankreichValidator,
-    neuerGriechenlandValidator, neuerIrlandValidator,      neuerItalienValidator,
-    neuerLettlandValidator,     neuerLitauenValidator,     neuerLuxemburgValidator,
-    neuerMaltaValidator,        neuerNiederlandeValidator, neuerPolenValidator,
-    neuerPortugalValidator,     neuerRumaenienValidator,   neuerSchwedenValidator,
-    neuerSlowakeiValidator,     neuerSlowenienValidator,   neuerSpanienValidator,
-    neuerTschechienValidator,   neuerUngarnValidator,      neuerZypernValidator,
-    neuerKroatienValidator,
-};
+#define DV_USTID_ERZEUGER(land) neuer##land##Validator,
+const Erzeuger kErzeuger[] = {DV_USTID_LAENDER(DV_USTID_ERZEUGER)};
+#undef DV_USTID_ERZEUGER
 
 constexpr int kBuchstaben = 26;
 

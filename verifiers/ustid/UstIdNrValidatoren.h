@@ -13,34 +13,40 @@ namespace zudadavizu_20_0 {
 // thread-safely, and live until unload.
 const IUstIdNrValidator* ustIdNrValidatorFuer(std::string_view laenderkuerzel);
 
-// One factory per country, each defined beside its rule in UstIdNrValidator<prefix>.cpp.
-std::unique_ptr<IUstIdNrValidator> neuerAustriaValidator();
-std::unique_ptr<IUstIdNrValidator> neuerBelgienValidator();
-std::unique_ptr<IUstIdNrValidator> neuerBritannienValidator();
-std::unique_ptr<IUstIdNrValidator> neuerBulgarienValidator();
-std::unique_ptr<IUstIdNrValidator> neuerDaenemarkValidator();
-std::unique_ptr<IUstIdNrValidator> neuerDeutschlandValidator();
-std::unique_ptr<IUstIdNrValidator> neuerEstlandValidator();
-std::unique_ptr<IUstIdNrValidator> neuerFinnlandValidator();
-std::unique_ptr<IUstIdNrValidator> neuerFrankreichValidator();
-std::unique_ptr<IUstIdNrValidator> neuerGriechenlandValidator();
-std::unique_ptr<IUstIdNrValidator> neuerIrlandValidator();
-std::unique_ptr<IUstIdNrValidator> neuerItalienValidator();
-std::unique_ptr<IUstIdNrValidator> neuerLettlandValidator();
-std::unique_ptr<IUstIdNrValidator> neuerLitauenValidator();
-std::unique_ptr<IUstIdNrValidator> neuerLuxemburgValidator();
-std::unique_ptr<IUstIdNrValidator> neuerMaltaValidator();
-std::unique_ptr<IUstIdNrValidator> neuerNiederlandeValidator();
-std::unique_ptr<IUstIdNrValidator> neuerPolenValidator();
-std::unique_ptr<IUstIdNrValidator> neuerPortugalValidator();
-std::unique_ptr<IUstIdNrValidator> neuerRumaenienValidator();
-std::unique_ptr<IUstIdNrValidator> neuerSchwedenValidator();
-std::unique_ptr<IUstIdNrValidator> neuerSlowakeiValidator();
-std::unique_ptr<IUstIdNrValidator> neuerSlowenienValidator();
-std::unique_ptr<IUstIdNrValidator> neuerSpanienValidator();
-std::unique_ptr<IUstIdNrValidator> neuerTschechienValidator();
-std::unique_ptr<IUstIdNrValidator> neuerUngarnValidator();
-std::unique_ptr<IUstIdNrValidator> neuerZypernValidator();
-std::unique_ptr<IUstIdNrValidator> neuerKroatienValidator();
+// The countries with a rule: adding one takes its file UstIdNrValidator<prefix>.cpp, which
+// defines neuer<Land>Validator, and its name here (the build picks up the file).
+#define DV_USTID_LAENDER(X) \
+  X(Austria)                \
+  X(Belgien)                \
+  X(Britannien)             \
+  X(Bulgarien)              \
+  X(Daenemark)              \
+  X(Deutschland)            \
+  X(Estland)                \
+  X(Finnland)               \
+  X(Frankreich)             \
+  X(Griechenland)           \
+  X(Irland)                 \
+  X(Italien)                \
+  X(Lettland)               \
+  X(Litauen)                \
+  X(Luxemburg)              \
+  X(Malta)                  \
+  X(Niederlande)            \
+  X(Polen)                  \
+  X(Portugal)               \
+  X(Rumaenien)              \
+  X(Schweden)               \
+  X(Slowakei)               \
+  X(Slowenien)              \
+  X(Spanien)                \
+  X(Tschechien)             \
+  X(Ungarn)                 \
+  X(Zypern)                 \
+  X(Kroatien)
+
+#define DV_USTID_ERZEUGER(land) std::unique_ptr<IUstIdNrValidator> neuer##land##Validator();
+DV_USTID_LAENDER(DV_USTID_ERZEUGER)
+#undef DV_USTID_ERZEUGER
 
 }  // namespace zudadavizu_20_0

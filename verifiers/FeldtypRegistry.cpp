@@ -1,4 +1,4 @@
-#include "rules/FeldtypRegistry.h"
+#include "verifiers/FeldtypRegistry.h"
 
 #include <stdexcept>
 
@@ -11,7 +11,7 @@ namespace {
 
 bool istFehlermeldung(const std::string& meldung) { return !meldung.empty() && meldung != "null"; }
 
-const char* const TEST_ID_VORLAGE =
+const char* const kTestIdVorlage =
     "Feld '$%1$' ist eine Test-Identifikationsnummer und nur für den Testbetrieb zugelassen.";
 
 }  // namespace
@@ -30,11 +30,11 @@ IFeldtypVordefiniert& FeldtypRegistry::verifier() const {
 }
 
 bool FeldtypRegistry::istSteuernummerTyp() const {
-  return eintrag_->typ == Feldtyp::Steuernummer || eintrag_->typ == Feldtyp::Bundessteuernummer;
+  return eintrag_->typ == Feldtyp::kSteuernummer || eintrag_->typ == Feldtyp::kBundessteuernummer;
 }
 
 bool FeldtypRegistry::istTestnummer(const std::string& wert, int fehlerId) const {
-  return fehlerId == 0 && eintrag_->typ == Feldtyp::IDNr && !wert.empty() && wert[0] == '0';
+  return fehlerId == 0 && eintrag_->typ == Feldtyp::kIdNr && !wert.empty() && wert[0] == '0';
 }
 
 PruefResultat& FeldtypRegistry::pruefe(PruefResultat& out, const Pruefkontext& kontext) const {
@@ -57,7 +57,7 @@ PruefResultat& FeldtypRegistry::pruefe(PruefResultat& out, const Pruefkontext& k
   }
   out = {v.verify(*wert, kontext.defdaten), STATUS_FEHLER, 1};
   if (istTestnummer(*wert, out.fehlerId)) {
-    out = {0, meldeFehler(IFeldtypVordefiniertFehlerIds::TEST_ID_NUMMER, TEST_ID_VORLAGE, kontext),
+    out = {0, meldeFehler(IFeldtypVordefiniertFehlerIds::TEST_ID_NUMMER, kTestIdVorlage, kontext),
            0};
   }
   return out;

@@ -1,4 +1,4 @@
-#include "taxoffice/FinanzamtListenXml.h"
+#include "taxofficeservice/FinanzamtListenXml.h"
 
 #include <utility>
 
