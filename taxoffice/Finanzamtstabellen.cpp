@@ -1,5 +1,6 @@
 #include "taxoffice/Finanzamtstabellen.h"
 
+#include <bitset>
 #include <cstdlib>
 
 namespace vesk::divideVira {
@@ -18,6 +19,45 @@ const BundeslandZeile* findeBundesland(int landNummer) {
     if (BUNDESLAND_TABELLE[i].nummer == landNummer) return &BUNDESLAND_TABELLE[i];
   }
   return nullptr;
+}
+
+// Office numbers have four digits; the checks ask about them on every tax number, so a
+// set built once answers in constant time instead of walking a list.
+using Nummernmenge = std::bitset<10000>;
+
+bool enthaelt(const Nummernmenge& menge, int nummer) {
+  return nummer >= 0 && nummer < static_cast<int>(menge.size()) && menge.test(nummer);
+}
+
+// Adds the numbers of a list; with a Land key, only those whose key it is, as a lookup by
+// key would find them.
+void fuegeHinzu(Nummernmenge& menge, const FinanzamtListenEintrag* liste, int landNummer = -1) {
+  for (; liste->nummer != 0; ++liste) {
+    const bool imBereich = liste->nummer > 0 && liste->nummer < static_cast<int>(menge.size());
+    if (imBereich && (landNummer < 0 || liste->nummer / 100 == landNummer)) {
+      menge.set(liste->nummer);
+    }
+  }
+}
+
+const Nummernmenge& testfinanzaemter() {
+  static const Nummernmenge menge = [] {
+    Nummernmenge m;
+    fuegeHinzu(m, TESTFINANZAMT_LISTE);
+    return m;
+  }();
+  return menge;
+}
+
+const Nummernmenge& listenfinanzaemter() {
+  static const Nummernmenge menge = [] {
+    Nummernmenge m;
+    for (std::size_t i = 0; i < FINANZAMT_LISTEN_ANZAHL; ++i) {
+      fuegeHinzu(m, FINANZAMT_LISTEN[i].eintraege, FINANZAMT_LISTEN[i].landNummer);
+    }
+    return m;
+  }();
+  return menge;
 }
 
 }  // namespace
@@ -41,7 +81,7 @@ std::string findeTestfinanzamtName(const std::string& nummer) {
   return eintrag != nullptr ? eintrag->name : std::string();
 }
 
-bool istTestfinanzamt(int nummer) { return suche(TESTFINANZAMT_LISTE, nummer) != nullptr; }
+bool istTestfinanzamt(int nummer) { return enthaelt(testfinanzaemter(), nummer); }
 
 const FinanzamtListenEintrag* holeFinanzamtListe(int landNummer) {
   for (std::size_t i = 0; i < FINANZAMT_LISTEN_ANZAHL; ++i) {
@@ -50,10 +90,7 @@ const FinanzamtListenEintrag* holeFinanzamtListe(int landNummer) {
   return nullptr;
 }
 
-bool istListenFinanzamt(int nummer) {
-  const FinanzamtListenEintrag* liste = holeFinanzamtListe(nummer / 100);
-  return liste != nullptr && suche(liste, nummer) != nullptr;
-}
+bool istListenFinanzamt(int nummer) { return enthaelt(listenfinanzaemter(), nummer); }
 
 bool istBundeslandNummer(int landNummer) { return findeBundesland(landNummer) != nullptr; }
 
