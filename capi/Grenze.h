@@ -4,17 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "capi/Latin9.h"
 #include "dividevira/dividevira.h"
 
 // What every entry point of the C library does at its edge: UTF-8 in and out, caller-owned
 // buffers, and no exception across.
 namespace dividevira {
-
-// UTF-8 to ISO-8859-15 into ziel (replacing its content, keeping its capacity). False for
-// invalid UTF-8 (overlong forms, surrogates, beyond U+10FFFF, cut sequences) and for a
-// character that ISO-8859-15 lacks.
-bool utf8AlsLatin9(std::string_view utf8, std::string& ziel);
-std::string latin9AlsUtf8(std::string_view latin9);
 
 // A value given as pointer and length, as ISO-8859-15: 0, or DV_FEHLER_NULL, _LAENGE,
 // _ZEICHEN.

@@ -1,25 +1,14 @@
 #include "cli/Verzeichnishinweis.h"
 
-#include <iconv.h>
-
 #include "cli/Zeichensatz.h"
 #include "dividevira/dividevira.h"
 
 namespace dvhost {
 
 std::string vonBibliothek(const std::string& utf8) {
-  iconv_t cd = iconv_open("ISO-8859-15", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return utf8;
   // The library's texts come from ISO-8859-15 tables, so every character converts.
-  std::string latin9(utf8.size(), '\0');
-  char* ein = const_cast<char*>(utf8.data());
-  size_t einRest = utf8.size();
-  char* aus = latin9.data();
-  size_t ausRest = latin9.size();
-  iconv(cd, &ein, &einRest, &aus, &ausRest);
-  iconv_close(cd);
-  latin9.resize(latin9.size() - ausRest);
-  return latin9;
+  std::string latin9;
+  return dividevira::utf8AlsLatin9(utf8, latin9) ? latin9 : utf8;
 }
 
 namespace {

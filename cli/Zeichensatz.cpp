@@ -57,49 +57,5 @@ std::string vonTerminal(const std::string& text) {
   return konvertiere(text, terminalZeichensatz(), kModulZeichensatz, 0);
 }
 
-std::string latin9AlsUtf8(const std::string& latin9) {
-  std::string utf8;
-  for (unsigned char c : latin9) {
-    unsigned zeichen = c;
-    // The eight places where ISO-8859-15 differs from ISO-8859-1.
-    switch (c) {
-      case 0xA4:
-        zeichen = 0x20AC;
-        break;
-      case 0xA6:
-        zeichen = 0x0160;
-        break;
-      case 0xA8:
-        zeichen = 0x0161;
-        break;
-      case 0xB4:
-        zeichen = 0x017D;
-        break;
-      case 0xB8:
-        zeichen = 0x017E;
-        break;
-      case 0xBC:
-        zeichen = 0x0152;
-        break;
-      case 0xBD:
-        zeichen = 0x0153;
-        break;
-      case 0xBE:
-        zeichen = 0x0178;
-        break;
-    }
-    if (zeichen < 0x80) {
-      utf8 += static_cast<char>(zeichen);
-    } else if (zeichen < 0x800) {
-      utf8 += static_cast<char>(0xC0 | (zeichen >> 6));
-      utf8 += static_cast<char>(0x80 | (zeichen & 0x3F));
-    } else {
-      utf8 += static_cast<char>(0xE0 | (zeichen >> 12));
-      utf8 += static_cast<char>(0x80 | ((zeichen >> 6) & 0x3F));
-      utf8 += static_cast<char>(0x80 | (zeichen & 0x3F));
-    }
-  }
-  return utf8;
-}
 
 }  // namespace dvhost

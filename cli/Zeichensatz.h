@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "capi/Latin9.h"
+
 namespace dvhost {
 
 // The module speaks ISO-8859-15; the terminal speaks the locale's charset, and UTF-8 where the
@@ -12,7 +14,7 @@ namespace dvhost {
 std::string zuTerminal(const std::string& latin9);
 std::string vonTerminal(const std::string& text);
 
-// ISO-8859-15 to UTF-8, whatever the locale (JSON output).
-std::string latin9AlsUtf8(const std::string& latin9);
+// ISO-8859-15 to UTF-8, whatever the locale (JSON output, the C library's input).
+using dividevira::latin9AlsUtf8;
 
 }  // namespace dvhost
