@@ -12,6 +12,7 @@
 #include "capi/Grenze.h"
 #include "dividevira/dividevira.h"
 #include "errortexts/HostFehlertexte.h"
+#include "support/Datensatz.h"
 #include "support/IbanBeispiele.h"
 #include "support/ModulTest.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
@@ -156,27 +157,11 @@ TEST_F(ModulVergleich, FeldtypenWieDerDispatcher) {
   delete dienst;
 }
 
-// Host record that writes every field it is given into one text.
-class Datensatz : public vesk::plugin2::iface::IFinanzamtsdaten {
- public:
-  S text;
-#define DV_FELD(feld)                                  \
-  const S& get##feld() const override { return text; } \
-  void set##feld(const S& w) override { text += w + "|"; }
-  DV_FELD(BuFaNummer)
-  VESK_FINANZAMTSDATEN_FELDER(DV_FELD)
-#undef DV_FELD
-  bool getKennzeichenA() const override { return false; }
-  void setKennzeichenA(bool) override {}
-  bool getKennzeichenB() const override { return false; }
-  void setKennzeichenB(bool) override {}
-};
-
 TEST_F(ModulVergleich, VerzeichnisUndTexte) {
   auto dienst = modul().finanzamtsdatenService();
   int saetze = 0;
   for (int nummer = 0; nummer <= 9999; ++nummer) {
-    Datensatz satz;
+    dvtest::Datensatz satz;
     const int code = dienst->holeFinanzamtsdaten(std::to_string(nummer), satz, false);
     const char* felder[DV_FINANZAMT_FELDANZAHL];
     ASSERT_EQ(dv_finanzamt(nummer, felder), code == 0 ? 0 : DV_FEHLER_NICHT_GEFUNDEN) << nummer;

@@ -9,28 +9,13 @@
 
 #include "cli/ModulLader.h"
 #include "concurrency/Gleichzeitig.h"
+#include "support/Datensatz.h"
 
 namespace dvtest {
 namespace {
 
 using namespace vesk::plugin2::iface;
 using S = std::string;
-
-// Host record that writes every field it is given into one text.
-class Datensatz : public IFinanzamtsdaten {
- public:
-  S text;
-#define DV_FELD(feld)                                  \
-  const S& get##feld() const override { return text; } \
-  void set##feld(const S& w) override { text += w + "|"; }
-  DV_FELD(BuFaNummer)
-  VESK_FINANZAMTSDATEN_FELDER(DV_FELD)
-#undef DV_FELD
-  bool getKennzeichenA() const override { return false; }
-  void setKennzeichenA(bool w) override { text += w ? "A" : "a"; }
-  bool getKennzeichenB() const override { return false; }
-  void setKennzeichenB(bool w) override { text += w ? "B" : "b"; }
-};
 
 // Writes into the calling thread's log, so one logger serves every thread.
 class Logger : public IPluginLogger {

@@ -14,20 +14,13 @@
 #include "taxoffice/Finanzamtstabellen.h"
 #include "taxoffice/Verzeichnisherkunft.h"
 #include "tests/support/ModulTest.h"
+#include "tests/taxoffice/EchteNummern.h"
 #include "tests/taxnumber/Referenz.h"
 
 namespace {
 
 using namespace vesk::divideVira;
-
-std::set<int> echteFinanzamtsnummern() {
-  std::ifstream datei(DV_ECHTE_FINANZAMTSNUMMERN);
-  std::set<int> nummern;
-  for (std::string zeile; std::getline(datei, zeile);) {
-    if (!zeile.empty() && zeile[0] != '#') nummern.insert(std::stoi(zeile));
-  }
-  return nummern;
-}
+using dvtest::echteFinanzamtsnummern;
 
 std::map<int, std::string> gelistet() {
   std::map<int, std::string> m;

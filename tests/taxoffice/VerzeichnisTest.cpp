@@ -19,6 +19,7 @@
 #include "taxoffice/Verzeichnisherkunft.h"
 #include "taxofficeservice/FinanzamtListenXml.h"
 #include "tests/support/ModulTest.h"
+#include "tests/taxoffice/EchteNummern.h"
 #include "tests/taxnumber/Referenz.h"
 
 namespace hostcode = vesk::divideVira::hostcode;
@@ -26,16 +27,7 @@ namespace hostcode = vesk::divideVira::hostcode;
 namespace {
 
 using namespace vesk::divideVira;
-
-// The authority's office numbers the directory is built from, read from the source file.
-std::set<int> echteFinanzamtsnummern() {
-  std::ifstream datei(DV_ECHTE_FINANZAMTSNUMMERN);
-  std::set<int> nummern;
-  for (std::string zeile; std::getline(datei, zeile);) {
-    if (!zeile.empty() && zeile[0] != '#') nummern.insert(std::stoi(zeile));
-  }
-  return nummern;
-}
+using dvtest::echteFinanzamtsnummern;
 
 std::map<int, std::string> alsMap(const FinanzamtListenEintrag* liste) {
   std::map<int, std::string> m;
