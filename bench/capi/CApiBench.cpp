@@ -6,22 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "cli/ModulLader.h"
+#include "bench/ModulDienst.h"
 #include "dividevira/dividevira.h"
 
 namespace {
 
 using Dienst = vesk::plugin2::iface::IFinanzamtsdatenService;
 
-Dienst& dienst() {
-  static std::unique_ptr<dvhost::ModulLader> modul = [] {
-    auto m = std::make_unique<dvhost::ModulLader>(dvhost::standardModulPfad());
-    m->initialisiere();
-    return m;
-  }();
-  static std::unique_ptr<Dienst> service = modul->finanzamtsdatenService();
-  return *service;
-}
+Dienst& dienst() { return dvbench::geladenerDienst(); }
 
 void Modul_pruefeIBAN(benchmark::State& state, std::string wert) {
   Dienst& d = dienst();

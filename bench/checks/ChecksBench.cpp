@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "cli/ModulLader.h"
+#include "bench/ModulDienst.h"
 #include "taxnumber/DefdatenSteuernummerImpl.h"
 #include "taxofficeservice/FinanzamtsdatenService.h"
 #include "verifiers/IFeldtypVordefiniert.h"
@@ -18,16 +18,7 @@ using Dienst = vesk::plugin2::iface::IFinanzamtsdatenService;
 const std::string STEUERNUMMER = "1127012345673";
 const std::string STEUERNUMMER_FALSCH = "1127012345674";
 
-// One loaded module and service for the whole run, as a host keeps them.
-Dienst& dienst() {
-  static std::unique_ptr<dvhost::ModulLader> modul = [] {
-    auto m = std::make_unique<dvhost::ModulLader>(dvhost::standardModulPfad());
-    m->initialisiere();
-    return m;
-  }();
-  static std::unique_ptr<Dienst> service = modul->finanzamtsdatenService();
-  return *service;
-}
+Dienst& dienst() { return dvbench::geladenerDienst(); }
 
 void Modul_pruefeIBAN(benchmark::State& state, std::string wert) {
   Dienst& d = dienst();
