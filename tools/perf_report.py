@@ -51,7 +51,7 @@ def machine():
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--build", default="build")
-    ap.add_argument("--out", default="docs/performance.md")
+    ap.add_argument("--out", default="build/performance.md")
     ap.add_argument("--min-time", default="0.2")
     ap.add_argument("--repetitions", default="5")
     args = ap.parse_args()
@@ -74,8 +74,8 @@ def main():
     os.makedirs(os.path.dirname(args.out) or ".", exist_ok=True)
     with open(args.out, "w") as f:
         f.write("# Performance\n\nWritten by `tools/perf_report.py` (`./dv bench`): medians of "
-                f"{args.repetitions} runs. The targets these figures are held against are in "
-                "the README's Performance section.\n\n" + table + "\n")
+                f"{args.repetitions} runs. The README's Performance table, with the targets, is "
+                "the one kept record; this is the whole run it was taken from.\n\n" + table + "\n")
 
 
 if __name__ == "__main__":
