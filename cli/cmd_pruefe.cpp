@@ -26,8 +26,8 @@ int pruefeUStIdNr(const std::string& wert, std::string& text) {
 }
 
 // Checks p.geprueft() as one kind. IBAN, BIC, IdNr and tax numbers go to the module and get
-// host result codes; the module checks no VAT number, so that goes to the rules library
-// linked into dvhost and gets the verifier's code (901 to 905) and message.
+// host result codes; the module checks no VAT number, so that goes to the C library and gets
+// the verifier's code (901 to 905) and message.
 void pruefeAls(Wertart art, Dienst& dienst, Pruefung& p, bool testnummern) {
   const std::string& wert = p.geprueft();
   switch (art) {
@@ -122,8 +122,8 @@ const Befehl befehl{
     "Prüft jeden Wert (ohne Werte: einen je Zeile der Standardeingabe) und gibt den "
     "Ergebniscode mit seinem Text aus. Steuernummern werden in der bundeseinheitlichen "
     "13-stelligen Form erwartet; scheitert eine nur daran, dass ihr Finanzamt im Verzeichnis "
-    "fehlt, sagt ein Hinweis das. Umsatzsteuer-Identifikationsnummern (ustidnr) prüft die in "
-    "dvhost gebundene Regelbibliothek, da das Modul sie nicht prüft; ihre Codes sind die des "
+    "fehlt, sagt ein Hinweis das. Umsatzsteuer-Identifikationsnummern (ustidnr) prüft die "
+    "C-Bibliothek libdividevira, da das Modul sie nicht prüft; ihre Codes sind die des "
     "Prüfers (901 bis 905, dvhost feldtyp --codes UStIdNr).\n"
     "auto bestimmt die Art jedes Werts aus seiner Form (IBAN: zwei Buchstaben, zwei Ziffern, "
     "11 bis 30 Buchstaben oder Ziffern; BIC: sechs Buchstaben und zwei oder fünf Buchstaben "
