@@ -20,8 +20,10 @@ const std::string kZeilenumbruch = "<br>";
 // replacement character occurs in either pattern, so no match of one can
 // overlap a match of the other or be created by a replacement.
 std::string ersetzeMarkierungen(const char* text) {
-  const char* treffer = std::strpbrk(text, "&<");
-  if (treffer == nullptr) return std::string(text);
+  // Most texts hold neither mark: one scan finds that and their length together.
+  const std::size_t bisMarke = std::strcspn(text, "&<");
+  if (text[bisMarke] == '\0') return std::string(text, bisMarke);
+  const char* treffer = text + bisMarke;
   std::string ergebnis;
   ergebnis.reserve(std::strlen(text));
   const char* rest = text;
