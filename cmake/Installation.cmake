@@ -127,7 +127,8 @@ set(CPACK_DEBIAN_LIBDIVIDEVIRA-DEV_PACKAGE_DEPENDS "${dv_dev_abhaengig}")
 
 set(CPACK_DEBIAN_PYTHON3-DIVIDEVIRA_PACKAGE_NAME python3-dividevira)
 set(CPACK_DEBIAN_PYTHON3-DIVIDEVIRA_PACKAGE_SECTION python)
-set(CPACK_DEBIAN_PYTHON3-DIVIDEVIRA_PACKAGE_DEPENDS "python3, libdividevira1 (= ${dv_version})")
+# The extension links the C entry points itself and is built for CPython 3.11.
+set(CPACK_DEBIAN_PYTHON3-DIVIDEVIRA_PACKAGE_DEPENDS "python3 (>= 3.11~), python3 (<< 3.12)")
 set(CPACK_DEBIAN_PYTHON3-DIVIDEVIRA_DESCRIPTION "Python interface to the divideVira checks
 Python bindings of the divideVira C library: checks of tax numbers, IBAN, BIC,
 identification and VAT numbers, and the error texts.")
