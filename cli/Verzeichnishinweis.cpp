@@ -22,13 +22,11 @@ std::string hinweis(const char* feldtyp, const std::string& nummer) {
 
 }  // namespace
 
-std::string steuernummerHinweis(vesk::plugin2::iface::IFinanzamtsdatenService&,
-                                const std::string& steuernummer) {
+std::string steuernummerHinweis(const std::string& steuernummer) {
   return hinweis("Steuernummer", steuernummer);
 }
 
-std::string finanzamtHinweis(vesk::plugin2::iface::IFinanzamtsdatenService&,
-                             const std::string& nummer) {
+std::string finanzamtHinweis(const std::string& nummer) {
   return hinweis("Bundesfinanzamtsnummer", nummer);
 }
 

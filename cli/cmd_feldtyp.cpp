@@ -55,7 +55,6 @@ int feldtyp(Sitzung& sitzung, const Aufruf& aufruf) {
   }
   const std::string feldUtf8 = latin9AlsUtf8(feld);
   const unsigned optionen = aufruf.hat("--ohne-definitionen") ? DV_OHNE_DEFINITIONEN : 0;
-  auto modul = sitzung.modul().finanzamtsdatenService(sitzung.logger());
   Pruefausgabe ausgabe(sitzung, aufruf.hat("--json"), typ);
   ausgabe.normalisiereWerte(normalisieren);
   const Argumente werte(aufruf.werte.begin() + 1, aufruf.werte.end());
@@ -66,7 +65,7 @@ int feldtyp(Sitzung& sitzung, const Aufruf& aufruf) {
                             meldung, sizeof meldung);
     if (p.code < 0) throw std::runtime_error(fehlertext(p.code));
     p.text = vonBibliothek(meldung);
-    if (p.code != 0 && typ == "Steuernummer") p.hinweis = steuernummerHinweis(*modul, p.wert);
+    if (p.code != 0 && typ == "Steuernummer") p.hinweis = steuernummerHinweis(p.wert);
   });
 }
 

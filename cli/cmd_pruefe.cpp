@@ -42,7 +42,7 @@ void pruefeAls(Wertart art, Dienst& dienst, Pruefung& p, bool testnummern) {
       break;
     case Wertart::kSteuernummer:
       p.code = dienst.pruefeSteuernummer(wert);
-      if (p.code != 0) p.hinweis = steuernummerHinweis(dienst, wert);
+      if (p.code != 0) p.hinweis = steuernummerHinweis(wert);
       break;
     case Wertart::kUStIdNr:
       p.code = pruefeUStIdNr(wert, p.text);

@@ -11,7 +11,7 @@ int pruefe(Sitzung& sitzung, const Aufruf& aufruf) {
   Pruefausgabe ausgabe(sitzung, aufruf.hat("--json"));
   return ausgabe.fuerJedenWert(aufruf.werte, [&](Pruefung& p) {
     p.code = dienst->pruefeFinanzamtNummer(p.wert);
-    if (p.code != 0) p.hinweis = finanzamtHinweis(*dienst, p.wert);
+    if (p.code != 0) p.hinweis = finanzamtHinweis(p.wert);
   });
 }
 
